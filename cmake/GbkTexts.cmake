@@ -1,0 +1,63 @@
+# Turns a table of UTF-8 texts into a header holding each text twice: as code page 936
+# bytes (what the program shows and saves) and as UTF-8 bytes (for UTF-8 terminals).
+# Table lines:  kName "text"   with \r \n \t \\ \" escapes; '#' starts a comment line.
+# The conversion runs at configure time with iconv, which every Debian machine has.
+
+function(qh_generate_text_table input output namespace)
+  find_program(QH_ICONV iconv REQUIRED)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${input}")
+  file(STRINGS "${input}" lines ENCODING UTF-8)
+  string(ASCII 13 cr)
+  string(ASCII 10 lf)
+  string(ASCII 9 tab)
+  set(gbk_defs "")
+  set(utf8_defs "")
+  set(scratch "${CMAKE_CURRENT_BINARY_DIR}/text_table_scratch")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^[ \t]*(#.*)?$")
+      continue()
+    endif()
+    if(NOT line MATCHES "^([A-Za-z][A-Za-z0-9_]*)[ \t]+\"(.*)\"[ \t]*$")
+      message(FATAL_ERROR "${input}: cannot read the line: ${line}")
+    endif()
+    set(name "${CMAKE_MATCH_1}")
+    set(value "${CMAKE_MATCH_2}")
+    # A placeholder keeps an escaped backslash from starting another escape.
+    string(REPLACE "\\\\" "@@BACKSLASH@@" value "${value}")
+    string(REPLACE "\\r" "${cr}" value "${value}")
+    string(REPLACE "\\n" "${lf}" value "${value}")
+    string(REPLACE "\\t" "${tab}" value "${value}")
+    string(REPLACE "\\\"" "\"" value "${value}")
+    string(REPLACE "@@BACKSLASH@@" "\\" value "${value}")
+    file(WRITE "${scratch}.utf8" "${value}")
+    execute_process(
+      COMMAND "${QH_ICONV}" -f UTF-8 -t CP936 "${scratch}.utf8"
+      OUTPUT_FILE "${scratch}.gbk"
+      RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "${input}: ${name} cannot be written in code page 936")
+    endif()
+    foreach(enc utf8 gbk)
+      file(READ "${scratch}.${enc}" hex HEX)
+      string(LENGTH "${hex}" hex_len)
+      math(EXPR byte_count "${hex_len} / 2")
+      string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" escaped "${hex}")
+      string(APPEND ${enc}_defs
+             "inline constexpr std::string_view ${name}{\"${escaped}\", ${byte_count}};\n")
+    endforeach()
+  endforeach()
+  file(REMOVE "${scratch}.utf8" "${scratch}.gbk")
+  get_filename_component(input_name "${input}" NAME)
+  set(content "// Generated from ${input_name} at configure time; edit that table, not this file.\n")
+  string(APPEND content "#pragma once\n\n#include <string_view>\n\n")
+  string(APPEND content "namespace ${namespace}::gbk {\n${gbk_defs}}  // namespace ${namespace}::gbk\n\n")
+  string(APPEND content "namespace ${namespace}::utf8 {\n${utf8_defs}}  // namespace ${namespace}::utf8\n")
+  # Rewrite only on change so that a reconfigure does not rebuild everything.
+  if(EXISTS "${output}")
+    file(READ "${output}" old)
+    if(old STREQUAL content)
+      return()
+    endif()
+  endif()
+  file(WRITE "${output}" "${content}")
+endfunction()
