@@ -32,7 +32,11 @@ class GbkText {
   std::string bytes_;
 };
 
-inline GbkText operator+(GbkText left, std::string_view right) { return left += right; }
-inline GbkText operator+(GbkText left, const GbkText& right) { return left += right; }
+inline GbkText operator+(GbkText left, std::string_view right) {
+  return left += right;
+}
+inline GbkText operator+(GbkText left, const GbkText& right) {
+  return left += right;
+}
 
 }  // namespace qinghe

@@ -20,8 +20,7 @@ constexpr std::array<PasswordKind, 7> kKinds{{
      kFullAlphabet, 1, 95},
     {gbk::kKindDigitsSymbols, utf8::kKindDigitsSymbols, "digits+symbols", kDigitSymbolAlphabet, 1,
      43},
-    {gbk::kKindLettersSymbols, utf8::kKindLettersSymbols, "letters+symbols", kFullAlphabet, 11,
-     95},
+    {gbk::kKindLettersSymbols, utf8::kKindLettersSymbols, "letters+symbols", kFullAlphabet, 11, 95},
 }};
 
 static_assert(kFullAlphabet.size() == 95);
@@ -29,7 +28,9 @@ static_assert(kDigitSymbolAlphabet.size() == 43);
 
 }  // namespace
 
-std::span<const PasswordKind> passwordKinds() { return kKinds; }
+std::span<const PasswordKind> passwordKinds() {
+  return kKinds;
+}
 
 const PasswordKind* findPasswordKind(std::string_view kindText) {
   for (const auto& kind : kKinds) {

@@ -47,8 +47,8 @@ char* append(char* out, std::string_view piece) {
 
 }  // namespace
 
-std::uint64_t PasswordListBuilder::listSize(std::int32_t length, std::int32_t count,
-                                            bool numbered, TextEncoding encoding) {
+std::uint64_t PasswordListBuilder::listSize(std::int32_t length, std::int32_t count, bool numbered,
+                                            TextEncoding encoding) {
   if (count < 1) {
     return 0;
   }

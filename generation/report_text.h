@@ -17,9 +17,7 @@ class ReportText {
   // Throws OutOfMemory when frontRoom + size bytes cannot be had.
   static ReportText allocate(std::uint64_t frontRoom, std::uint64_t size);
 
-  [[nodiscard]] std::string_view bytes() const noexcept {
-    return {storage_.get() + begin_, size_};
-  }
+  [[nodiscard]] std::string_view bytes() const noexcept { return {storage_.get() + begin_, size_}; }
   [[nodiscard]] char* data() noexcept { return storage_.get() + begin_; }
   [[nodiscard]] std::size_t size() const noexcept { return size_; }
   [[nodiscard]] bool empty() const noexcept { return size_ == 0; }

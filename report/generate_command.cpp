@@ -1,7 +1,6 @@
 #include "report/generate_command.h"
 
-#include "generation/password_list_builder.h"
-#include "report/report_builder.h"
+#include "report/generate_report.h"
 #include "report/report_texts.h"
 #include "report/text_values.h"
 
@@ -14,21 +13,15 @@ void GenerateCommand::run(GenerateWindowPort& window) {
   if (window.isClosed()) {
     return;
   }
-  const std::int32_t length = realToInt(textToNumber(window.lengthItemText()));
+  RunChoices choices;
+  choices.length = realToInt(textToNumber(window.lengthItemText()));
   const GbkText kindText = window.kindItemText();
-  const std::int32_t count = realToInt(textToNumber(window.countText()));
+  choices.kind = findPasswordKind(kindText.bytes());
+  choices.count = realToInt(textToNumber(window.countText()));
   // One value decides both the line form and whether the header is added.
-  const bool numbered = window.isNumberedChecked();
+  choices.numbered = window.isNumberedChecked();
 
-  const ReportBuilder reportBuilder;
-  ListOptions options;
-  options.headerRoom = numbered ? reportBuilder.headerRoom() : 0;
-
-  const DateTime start = clock_.now();
-  ReportText list =
-      PasswordListBuilder(source_).buildPasswordList(length, count, kindText, numbered, options);
-  const DateTime end = clock_.now();
-  const ReportText report = reportBuilder.buildReport(std::move(list), numbered, start, end, count);
+  const ReportText report = generateReport(choices, source_, clock_);
 
   window.setStatusText(GbkText(report_texts::gbk::kStatusGenerated));
   window.saveAndOpenReport(report.bytes());

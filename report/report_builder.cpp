@@ -24,7 +24,9 @@ HeaderTexts headerTexts(TextEncoding encoding) {
 }
 
 // "9999年12月31日23时59分59秒": 14 digits and six units, each unit as wide as "年".
-std::uint64_t longestDateTimeText(const HeaderTexts& t) { return 14 + 6 * t.unit.size(); }
+std::uint64_t longestDateTimeText(const HeaderTexts& t) {
+  return 14 + 6 * t.unit.size();
+}
 
 constexpr std::uint64_t kLongestInt = 11;  // "-2147483648"
 
@@ -54,8 +56,8 @@ std::string ReportBuilder::buildHeader(DateTime start, DateTime end, std::int32_
   return header;
 }
 
-ReportText ReportBuilder::buildReport(ReportText list, bool numbered, DateTime start,
-                                      DateTime end, std::int32_t count) const {
+ReportText ReportBuilder::buildReport(ReportText list, bool numbered, DateTime start, DateTime end,
+                                      std::int32_t count) const {
   if (!numbered) {
     return list;
   }

@@ -20,8 +20,8 @@ class ReportBuilder {
 
   // The header goes into the list's front room when it fits, so the list is not copied; a list
   // without room is copied once behind the header. Throws OutOfMemory.
-  [[nodiscard]] ReportText buildReport(ReportText list, bool numbered, DateTime start,
-                                       DateTime end, std::int32_t count) const;
+  [[nodiscard]] ReportText buildReport(ReportText list, bool numbered, DateTime start, DateTime end,
+                                       std::int32_t count) const;
 
   [[nodiscard]] std::string buildHeader(DateTime start, DateTime end, std::int32_t count) const;
 

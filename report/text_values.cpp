@@ -68,7 +68,9 @@ void appendNumber(std::string& out, std::int64_t value) {
   out.append(digits.data(), result.ptr);
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool isSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -95,7 +97,9 @@ LocalTimeFields fieldsOfDateTime(DateTime value) {
   return fields;
 }
 
-DateTime currentDateTime() { return dateTimeFromFields(readLocalClock()); }
+DateTime currentDateTime() {
+  return dateTimeFromFields(readLocalClock());
+}
 
 std::string dateTimeToText(DateTime value, TextEncoding encoding) {
   const LocalTimeFields f = fieldsOfDateTime(value);
@@ -252,9 +256,8 @@ double textToNumber(const GbkText& text) {
     }
   }
   double value = 0.0;
-  const auto result =
-      std::from_chars(number.data(), number.data() + number.size(), value,
-                      std::chars_format::general);
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                      std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
     value = nonZero && magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }

@@ -46,26 +46,43 @@ constexpr std::array<std::string_view, 97> kLengthItems = [] {
 }();
 
 namespace kinds = password_texts::gbk;
-constexpr std::array<std::string_view, 7> kKindItems{
-    kinds::kKindDigits,        kinds::kKindLetters,        kinds::kKindSymbols,
-    kinds::kKindDigitsLetters, kinds::kKindDigitsSymbols, kinds::kKindLettersSymbols,
-    kinds::kKindDigitsLettersSymbols};
+constexpr std::array<std::string_view, 7> kKindItems{kinds::kKindDigits,
+                                                     kinds::kKindLetters,
+                                                     kinds::kKindSymbols,
+                                                     kinds::kKindDigitsLetters,
+                                                     kinds::kKindDigitsSymbols,
+                                                     kinds::kKindLettersSymbols,
+                                                     kinds::kKindDigitsLettersSymbols};
 
 }  // namespace
 
-std::span<const ControlSpec> mainWindowControls() { return kControls; }
+std::span<const ControlSpec> mainWindowControls() {
+  return kControls;
+}
 
-const ControlSpec& controlSpec(ControlId id) { return kControls.at(static_cast<std::size_t>(id)); }
+const ControlSpec& controlSpec(ControlId id) {
+  return kControls.at(static_cast<std::size_t>(id));
+}
 
-WindowSpec mainWindowSpec() { return {t::kMainTitle, 257, 178}; }
+WindowSpec mainWindowSpec() {
+  return {t::kMainTitle, 257, 178};
+}
 
-WindowSpec aboutWindowSpec() { return {t::kAboutTitle, 368, 249}; }
+WindowSpec aboutWindowSpec() {
+  return {t::kAboutTitle, 368, 249};
+}
 
-std::string_view aboutText() { return t::kAboutText; }
+std::string_view aboutText() {
+  return t::kAboutText;
+}
 
-std::span<const std::string_view> lengthItems() { return kLengthItems; }
+std::span<const std::string_view> lengthItems() {
+  return kLengthItems;
+}
 
-std::span<const std::string_view> kindItems() { return kKindItems; }
+std::span<const std::string_view> kindItems() {
+  return kKindItems;
+}
 
 GbkText itemText(std::span<const std::string_view> items, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
@@ -74,6 +91,8 @@ GbkText itemText(std::span<const std::string_view> items, int index) {
   return GbkText(items[static_cast<std::size_t>(index)]);
 }
 
-std::string_view defaultCountText() { return t::kDefaultCount; }
+std::string_view defaultCountText() {
+  return t::kDefaultCount;
+}
 
 }  // namespace qinghe

@@ -9,7 +9,20 @@
 namespace qinghe {
 
 // The controls of the main window, named as the window code names them.
-enum class ControlId { 标签1, 标签2, 标签3, 组合框1, 编辑框1, 组合框2, 单选框1, 单选框2, 按钮1, 按钮2, 按钮3, 标签4 };
+enum class ControlId {
+  标签1,
+  标签2,
+  标签3,
+  组合框1,
+  编辑框1,
+  组合框2,
+  单选框1,
+  单选框2,
+  按钮1,
+  按钮2,
+  按钮3,
+  标签4
+};
 
 enum class ControlKind { label, statusLabel, dropDownList, countBox, radioButton, pushButton };
 
@@ -24,8 +37,8 @@ struct ControlSpec {
   ControlId id;
   std::string_view name;  // UTF-8, for finding a control in tests and tools
   ControlKind kind;
-  Rect rect;               // within the window's client area, at 96 DPI
-  std::string_view text;   // code page 936; empty for the lists and the status line
+  Rect rect;              // within the window's client area, at 96 DPI
+  std::string_view text;  // code page 936; empty for the lists and the status line
   bool takesFocus;
 };
 
@@ -58,7 +71,9 @@ GbkText itemText(std::span<const std::string_view> items, int index);
 // are ignored (pasted text is not filtered).
 inline constexpr int kCountMaxCharacters = 7;
 std::string_view defaultCountText();
-constexpr bool isTypeableCountCharacter(char32_t c) { return (c >= U'0' && c <= U'9') || c == U'-'; }
+constexpr bool isTypeableCountCharacter(char32_t c) {
+  return (c >= U'0' && c <= U'9') || c == U'-';
+}
 
 // The status line draws its text in this red, over a white copy one pixel right and down.
 inline constexpr std::uint32_t kStatusTextRgb = 0xFF0000;

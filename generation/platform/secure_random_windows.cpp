@@ -1,6 +1,6 @@
 // Windows: the system's preferred generator.
-#include <windows.h>
 #include <bcrypt.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <system_error>

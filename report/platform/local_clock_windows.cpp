@@ -12,6 +12,8 @@ LocalTimeFields readLocalClock() {
   return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
-std::uint32_t millisecondTick() { return GetTickCount(); }
+std::uint32_t millisecondTick() {
+  return GetTickCount();
+}
 
 }  // namespace qinghe
