@@ -15,6 +15,7 @@ class GbkText {
   GbkText() = default;
   explicit GbkText(std::string_view bytes) : bytes_(bytes) {}
   explicit GbkText(std::string&& bytes) noexcept : bytes_(std::move(bytes)) {}
+  explicit GbkText(const char* bytes) : bytes_(bytes) {}
 
   [[nodiscard]] std::string_view bytes() const noexcept { return bytes_; }
   [[nodiscard]] std::size_t size() const noexcept { return bytes_.size(); }
