@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace qinghe {
+
+// The usage notes: one disabled, read-only text box, shown modally over the main window.
+class AboutWindow final : public QDialog {
+ public:
+  explicit AboutWindow(QWidget* parent);
+
+  [[nodiscard]] QPlainTextEdit* textBox() const { return textBox_; }
+
+ private:
+  QPlainTextEdit* textBox_;
+};
+
+// Returns once the notes have been closed; a new window each time, so each opening starts
+// from the first line.
+void showAboutWindow(QWidget* parent);
+
+}  // namespace qinghe

@@ -1,0 +1,31 @@
+#include "ui/qt/event_drain.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace qinghe {
+
+EventDrain::EventDrain() {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+EventDrain::~EventDrain() {
+  QCoreApplication::instance()->removeEventFilter(this);
+  if (quitHeld_) {
+    QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
+  }
+}
+
+void EventDrain::drain() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool EventDrain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+    quitHeld_ = true;
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace qinghe

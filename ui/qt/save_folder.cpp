@@ -1,0 +1,21 @@
+#include "ui/qt/save_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace qinghe {
+
+QString proposedSaveFolder(const QString& programFolder) {
+  const QFileInfo program(programFolder);
+  if (program.isDir() && program.isWritable()) {
+    return programFolder;
+  }
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
+    return documents;
+  }
+  return QDir::homePath();
+}
+
+}  // namespace qinghe
