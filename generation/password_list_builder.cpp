@@ -17,8 +17,6 @@ constexpr std::string_view kGap = "          ";  // ten spaces after the ordinal
 constexpr std::string_view kLineEnd = "\r\n";
 // Passwords between two progress reports.
 constexpr std::int64_t kProgressStep = 1 << 16;
-// Draws asked of the source at a time, so that a huge length needs no huge scratch.
-constexpr std::size_t kDrawBlock = 4096;
 
 std::string_view passwordMark(TextEncoding encoding) {
   return encoding == TextEncoding::gbk ? password_texts::gbk::kPasswordMark
@@ -84,10 +82,8 @@ ReportText PasswordListBuilder::buildPasswordList(std::int32_t length, std::int3
   ReportText list = ReportText::allocate(options.headerRoom, size);
 
   const std::string_view characters = kind->characters();
-  const auto bound = static_cast<std::uint32_t>(characters.size());
   const auto passwordLength = static_cast<std::size_t>(std::max(length, 0));
   const std::string_view mark = passwordMark(options.encoding);
-  std::vector<std::uint32_t> draws(std::min(passwordLength, kDrawBlock));
 
   char* out = list.data();
   for (std::int32_t ordinal = 1; ordinal <= count; ++ordinal) {
@@ -97,15 +93,8 @@ ReportText PasswordListBuilder::buildPasswordList(std::int32_t length, std::int3
       out = append(out, kGap);
       out = append(out, mark);
     }
-    for (std::size_t done = 0; done < passwordLength;) {
-      const std::size_t n = std::min(passwordLength - done, draws.size());
-      const std::span<std::uint32_t> block(draws.data(), n);
-      source_.drawBelow(bound, block);
-      for (const std::uint32_t draw : block) {
-        *out++ = characters[draw];
-      }
-      done += n;
-    }
+    source_.fillFromCharacters(characters, std::span<char>(out, passwordLength));
+    out += passwordLength;
     if (numbered) {
       out = append(out, mark);
     }

@@ -20,6 +20,20 @@ std::int32_t RandomSource::randomInRange(std::int32_t first, std::int32_t second
   return lo + static_cast<std::int32_t>(draw);
 }
 
+void RandomSource::fillFromCharacters(std::string_view characters, std::span<char> out) {
+  constexpr std::size_t kBlock = 4096;
+  std::uint32_t draws[kBlock];
+  const auto bound = static_cast<std::uint32_t>(characters.size());
+  for (std::size_t done = 0; done < out.size();) {
+    const std::size_t n = std::min(out.size() - done, kBlock);
+    drawBelow(bound, std::span<std::uint32_t>(draws, n));
+    for (std::size_t i = 0; i < n; ++i) {
+      out[done + i] = characters[draws[i]];
+    }
+    done += n;
+  }
+}
+
 SecureRandomSource::SecureRandomSource() = default;
 
 SecureRandomSource::~SecureRandomSource() {
@@ -61,6 +75,42 @@ void SecureRandomSource::prepareByteTable(std::uint32_t bound) {
     byteTable_[b] = b < limit ? static_cast<std::uint8_t>(b % bound) : kRejected;
   }
   tableBound_ = bound;
+}
+
+void SecureRandomSource::prepareCharacterTable(std::string_view characters) {
+  const auto bound = static_cast<std::uint32_t>(characters.size());
+  const std::uint32_t limit = 256U - (256U % bound);
+  for (std::uint32_t b = 0; b < 256U; ++b) {
+    characterTable_[b] =
+        b < limit ? static_cast<std::int16_t>(static_cast<unsigned char>(characters[b % bound]))
+                  : std::int16_t{-1};
+  }
+  tableCharacters_ = characters;
+}
+
+void SecureRandomSource::fillFromCharacters(std::string_view characters, std::span<char> out) {
+  if (characters.size() > 255 || characters.empty()) {
+    RandomSource::fillFromCharacters(characters, out);
+    return;
+  }
+  if (tableCharacters_.data() != characters.data() ||
+      tableCharacters_.size() != characters.size()) {
+    prepareCharacterTable(characters);
+  }
+  std::size_t filled = 0;
+  while (filled < out.size()) {
+    if (used_ == kBlockSize) {
+      refill();
+    }
+    std::size_t i = used_;
+    // Branch-free: every byte is written, but only an accepted one moves the position on.
+    while (i < kBlockSize && filled < out.size()) {
+      const std::int16_t c = characterTable_[block_[i++]];
+      out[filled] = static_cast<char>(c);
+      filled += c >= 0 ? 1U : 0U;
+    }
+    used_ = i;
+  }
 }
 
 void SecureRandomSource::drawBelow(std::uint32_t bound, std::span<std::uint32_t> out) {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 #include <limits>
-#include <new>
 
+#include "generation/large_buffer.h"
 #include "generation/out_of_memory.h"
 
 namespace qinghe {
@@ -15,15 +15,20 @@ ReportText ReportText::allocate(std::uint64_t frontRoom, std::uint64_t size) {
   }
   ReportText text;
   if (total > 0) {
-    // Not value-initialised: clearing gigabytes that are about to be written costs a second.
-    text.storage_.reset(new (std::nothrow) char[static_cast<std::size_t>(total)]);
-    if (!text.storage_) {
+    const auto capacity = static_cast<std::size_t>(total);
+    char* buffer = allocateLargeBuffer(capacity);
+    if (buffer == nullptr) {
       throw OutOfMemory(total);
     }
+    text.storage_ = std::unique_ptr<char, LargeBufferRelease>(buffer, LargeBufferRelease{capacity});
   }
   text.begin_ = static_cast<std::size_t>(frontRoom);
   text.size_ = static_cast<std::size_t>(size);
   return text;
+}
+
+void LargeBufferRelease::operator()(char* buffer) const noexcept {
+  releaseLargeBuffer(buffer, capacity);
 }
 
 void ReportText::prepend(std::string_view head) noexcept {

@@ -7,6 +7,12 @@
 
 namespace qinghe {
 
+// Gives a large buffer back to where it came from.
+struct LargeBufferRelease {
+  std::size_t capacity = 0;
+  void operator()(char* buffer) const noexcept;
+};
+
 // The bytes of a password list, and later of the whole report, in one allocation. Room can be
 // kept in front of the text so that a header is put before a long list without copying it.
 class ReportText {
@@ -27,7 +33,7 @@ class ReportText {
   void prepend(std::string_view head) noexcept;
 
  private:
-  std::unique_ptr<char[]> storage_;
+  std::unique_ptr<char, LargeBufferRelease> storage_;
   std::size_t begin_ = 0;
   std::size_t size_ = 0;
 };

@@ -1,6 +1,7 @@
 // Windows: the system's preferred generator.
-#include <bcrypt.h>
 #include <windows.h>
+// bcrypt.h needs the types of windows.h; its own block keeps the formatter from sorting it first.
+#include <bcrypt.h>
 
 #include <algorithm>
 #include <system_error>

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -79,20 +80,52 @@ void writeStandardError(std::string_view text) {
   (void)writeAll(STDERR_FILENO, text, {});
 }
 
-std::optional<WriteFailure> writeFileAtomically(const std::string& path, std::string_view bytes,
+// A device or a pipe (/dev/null, /dev/stdout, a FIFO) is written as it is: renaming a file over
+// it would replace the device itself.
+std::optional<WriteFailure> writeInPlace(const std::string& path, std::string_view bytes,
+                                         const ByteProgress& progress) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) {
+    return WriteFailure{path, systemReason(errno)};
+  }
+  const int error = writeAll(fd, bytes, progress);
+  ::close(fd);
+  if (error != 0) {
+    return WriteFailure{path, systemReason(error)};
+  }
+  return std::nullopt;
+}
+
+std::optional<WriteFailure> writeFileAtomically(const std::string& requestedPath,
+                                                std::string_view bytes,
                                                 const ByteProgress& progress) {
+  std::string path = requestedPath;
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) {
+    if (S_ISDIR(existing.st_mode)) {
+      return WriteFailure{requestedPath, systemReason(EISDIR)};
+    }
+    if (!S_ISREG(existing.st_mode)) {
+      return writeInPlace(path, bytes, progress);
+    }
+    // Through a symbolic link the file it points to is replaced; the link stays.
+    if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+      path = resolved;
+      std::free(resolved);
+    }
+  }
   const std::string folder = parentFolder(path);
   const std::string base = path.substr(path.find_last_of('/') + 1);
   std::string temporary = folder + "/." + base + ".XXXXXX";
   // mkstemp makes the file readable and writable by the owner only: it holds passwords.
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) {
-    return WriteFailure{path, systemReason(errno)};
+    return WriteFailure{requestedPath, systemReason(errno)};
   }
   auto fail = [&](int error) {
     ::close(fd);
     ::unlink(temporary.c_str());
-    return WriteFailure{path, systemReason(error)};
+    return WriteFailure{requestedPath, systemReason(error)};
   };
   if (const int error = writeAll(fd, bytes, progress); error != 0) {
     return fail(error);
@@ -103,12 +136,12 @@ std::optional<WriteFailure> writeFileAtomically(const std::string& path, std::st
   if (::close(fd) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
-    return WriteFailure{path, systemReason(error)};
+    return WriteFailure{requestedPath, systemReason(error)};
   }
   if (::rename(temporary.c_str(), path.c_str()) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
-    return WriteFailure{path, systemReason(error)};
+    return WriteFailure{requestedPath, systemReason(error)};
   }
   // The rename itself reaches the disk with the folder.
   const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
