@@ -1,6 +1,8 @@
 #include "generation/random_source.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <limits>
 
 namespace qinghe {
@@ -97,19 +99,27 @@ void SecureRandomSource::fillFromCharacters(std::string_view characters, std::sp
       tableCharacters_.size() != characters.size()) {
     prepareCharacterTable(characters);
   }
+  // Local copies: stores through a char pointer could alias the members, which would make the
+  // compiler reload them for every byte.
+  std::array<std::int16_t, 256> table{};
+  std::copy(std::begin(characterTable_), std::end(characterTable_), table.begin());
+  char* const target = out.data();
+  const std::size_t wanted = out.size();
   std::size_t filled = 0;
-  while (filled < out.size()) {
+  while (filled < wanted) {
     if (used_ == kBlockSize) {
       refill();
     }
-    std::size_t i = used_;
+    // A byte gives at most one character, so this many bytes cannot overrun the output.
+    const std::size_t take = std::min(kBlockSize - used_, wanted - filled);
+    const std::uint8_t* bytes = block_ + used_;
     // Branch-free: every byte is written, but only an accepted one moves the position on.
-    while (i < kBlockSize && filled < out.size()) {
-      const std::int16_t c = characterTable_[block_[i++]];
-      out[filled] = static_cast<char>(c);
+    for (std::size_t i = 0; i < take; ++i) {
+      const std::int16_t c = table[bytes[i]];
+      target[filled] = static_cast<char>(c);
       filled += c >= 0 ? 1U : 0U;
     }
-    used_ = i;
+    used_ += take;
   }
 }
 
