@@ -83,7 +83,7 @@ class FifteenBitModuloSource final : public RandomSource {
  public:
   void drawBelow(std::uint32_t bound, std::span<std::uint32_t> out) override {
     for (auto& value : out) {
-      value = (engine_() & 0x7FFFU) % bound;
+      value = static_cast<std::uint32_t>(engine_() & 0x7FFFU) % bound;
     }
   }
 
