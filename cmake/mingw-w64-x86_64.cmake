@@ -11,3 +11,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Self-contained programs: no MinGW runtime DLL beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# CTest and test discovery run the programs under Wine in a prefix of the build tree.
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine-run")

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+
+namespace qinghe::win32 {
+
+// The window procedure of a class with one handleMessage per window: the object comes in with
+// CreateWindowExW's last argument, is kept in GWLP_USERDATA from WM_NCCREATE on, and is let go
+// after WM_NCDESTROY. Messages before WM_NCCREATE get the default handling.
+template <class Window>
+LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (window == nullptr) {
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  }
+  return window->handleMessage(hwnd, message, wParam, lParam);
+}
+
+}  // namespace qinghe::win32
