@@ -1,6 +1,9 @@
 #include "ui/qt/about_window.h"
 
-#include <QPlainTextEdit>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 
 #include "ui/qt/gbk_conversion.h"
 #include "ui/qt/window_frame.h"
@@ -8,7 +11,7 @@
 
 namespace qinghe {
 
-AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent), textBox_(new QPlainTextEdit(this)) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent), textBox_(new QTextEdit(this)) {
   setObjectName(QStringLiteral("AboutWindow"));
   fixWindowFrame(*this, aboutWindowSpec());
 
@@ -19,14 +22,26 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent), textBox_(new QPlain
   for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     colours.setColor(group, QPalette::Base, Qt::white);
   }
-  colours.setColor(QPalette::Active, QPalette::Text, Qt::black);
-  colours.setColor(QPalette::Inactive, QPalette::Text, Qt::black);
+  // The stored black even though the box is disabled: the notes are there to be read.
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    colours.setColor(group, QPalette::Text, Qt::black);
+  }
   textBox_->setPalette(colours);
   textBox_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   textBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   textBox_->setFocusPolicy(Qt::NoFocus);
+  textBox_->setAcceptRichText(false);
+  textBox_->setLineWrapMode(QTextEdit::WidgetWidth);
   textBox_->setPlainText(fromGbk(aboutText()));
+  // Lines as tall as the font, as the box was laid out for, so that all the notes fit; a
+  // fallback font for the Chinese characters would otherwise make every line taller.
+  textBox_->document()->setDocumentMargin(2);
+  QTextCursor all(textBox_->document());
+  all.select(QTextCursor::Document);
+  QTextBlockFormat lines;
+  lines.setLineHeight(QFontInfo(textBox_->font()).pixelSize() + 1, QTextBlockFormat::FixedHeight);
+  all.mergeBlockFormat(lines);
   textBox_->setReadOnly(true);
   textBox_->setEnabled(false);
   textBox_->moveCursor(QTextCursor::Start);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace qinghe {
 
@@ -11,10 +11,10 @@ class AboutWindow final : public QDialog {
  public:
   explicit AboutWindow(QWidget* parent);
 
-  [[nodiscard]] QPlainTextEdit* textBox() const { return textBox_; }
+  [[nodiscard]] QTextEdit* textBox() const { return textBox_; }
 
  private:
-  QPlainTextEdit* textBox_;
+  QTextEdit* textBox_;
 };
 
 // Returns once the notes have been closed; a new window each time, so each opening starts

@@ -133,6 +133,7 @@ void MainWindow::createControls() {
   kindList_ = static_cast<QComboBox*>(control(ControlId::组合框2));
   countBox_ = static_cast<CountBox*>(control(ControlId::编辑框1));
   numberedRadio_ = static_cast<QRadioButton*>(control(ControlId::单选框2));
+
   status_ = static_cast<StatusLabel*>(control(ControlId::标签4));
 }
 
@@ -140,6 +141,8 @@ void MainWindow::selectDefaults() {
   lengthList_->setCurrentIndex(kDefaultLengthIndex);
   kindList_->setCurrentIndex(kDefaultKindIndex);
   numberedRadio_->setChecked(true);
+  // Tab enters the radio group at its checked button; Qt keeps it so as the choice changes.
+  control(ControlId::单选框1)->setFocusPolicy(Qt::ClickFocus);
 }
 
 void MainWindow::wireSignals() {

@@ -8,6 +8,11 @@ namespace qinghe {
 
 StatusLabel::StatusLabel(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  // Crisp glyphs, as the platform the window comes from draws them: smoothed edges would
+  // blend the red into its white copy and lose the raised look.
+  QFont crisp = font();
+  crisp.setStyleStrategy(QFont::NoAntialias);
+  setFont(crisp);
 }
 
 void StatusLabel::setText(const QString& text) {
