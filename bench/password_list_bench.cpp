@@ -27,7 +27,7 @@ void BM_RandomCharacters(benchmark::State& state) {
   SecureRandomSource source;
   const PasswordKind& kind = kindNamed("digits+letters+symbols");
   std::vector<char> out(static_cast<std::size_t>(1) << 20U);
-  for (auto _ : state) {
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
     source.fillFromCharacters(kind.characters(), out);
     benchmark::DoNotOptimize(out.data());
   }
@@ -39,7 +39,7 @@ BENCHMARK(BM_RandomCharacters);
 void BM_PlainList_1M_x30_DigitsLetters(benchmark::State& state) {
   SecureRandomSource source;
   const PasswordKind& kind = kindNamed("digits+letters");
-  for (auto _ : state) {
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
     const ReportText list =
         PasswordListBuilder(source).buildPasswordList(30, 1'000'000, &kind, false);
     benchmark::DoNotOptimize(list.bytes().data());
@@ -55,7 +55,7 @@ void BM_NumberedReport_9990000_x100_AllKinds(benchmark::State& state) {
   SystemClock clock;
   const RunChoices choices{100, 9'990'000, &kindNamed("digits+letters+symbols"), true};
   std::size_t reportBytes = 0;
-  for (auto _ : state) {
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
     const ReportText report = generateReport(choices, source, clock);
     reportBytes = report.size();
     benchmark::DoNotOptimize(report.bytes().data());

@@ -47,7 +47,7 @@ class SecureRandomSource final : public RandomSource {
   void prepareByteTable(std::uint32_t bound);
   void prepareCharacterTable(std::string_view characters);
 
-  static constexpr std::size_t kBlockSize = 64 * 1024;
+  static constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
   static constexpr std::uint8_t kRejected = 0xFF;
 
   std::uint8_t block_[kBlockSize] = {};

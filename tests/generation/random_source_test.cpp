@@ -102,7 +102,7 @@ TEST(SecureRandomSource, FrequenciesShowNoModuloBias) {
 TEST(SecureRandomSource, EveryValueOfASmallRangeComesUpEvenly) {
   SecureRandomSource source;
   constexpr std::uint32_t kBound = 62;
-  constexpr std::size_t kDraws = 62 * 10000;
+  constexpr std::size_t kDraws = std::size_t{62} * 10000;
   std::vector<std::uint32_t> draws(kDraws);
   source.drawBelow(kBound, draws);
   std::array<std::uint32_t, kBound> counts{};

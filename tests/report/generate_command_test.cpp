@@ -91,7 +91,7 @@ TEST_F(CommandFixture, ADefaultRunSavesANumberedReportOfTheWindowsChoices) {
   // 1000 lines of 30 characters of digits and letters.
   EXPECT_EQ(report.size() - header.size(),
             PasswordListBuilder::listSize(30, 1000, true, TextEncoding::gbk));
-  EXPECT_EQ(source.bounds(), std::vector<std::uint32_t>(30 * 1000, 62U));
+  EXPECT_EQ(source.bounds(), std::vector<std::uint32_t>(std::size_t{30} * 1000, 62U));
   EXPECT_EQ(clock.readCount(), 2U);
 }
 

@@ -128,10 +128,25 @@ std::wstring messageBoxText(HWND box) {
   return longest;
 }
 
+namespace {
+
+void createFolders(const std::wstring& path) {
+  for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1)) {
+    CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+  }
+  CreateDirectoryW(path.c_str(), nullptr);
+}
+
+}  // namespace
+
 ProgramUnderTest::ProgramUnderTest(const Paths& paths, const std::wstring& folderName)
     : folder_(paths.work + L"\\" + folderName) {
-  CreateDirectoryW(paths.work.c_str(), nullptr);
-  CreateDirectoryW(folder_.c_str(), nullptr);
+  createFolders(folder_);
+  // Nothing of an earlier run may count for this one.
+  for (const std::wstring& name : filesBesideProgram()) {
+    SetFileAttributesW((folder_ + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW((folder_ + L"\\" + name).c_str());
+  }
   const std::wstring program = folder_ + L"\\qinghe-keygen.exe";
   expect(CopyFileW(paths.program.c_str(), program.c_str(), FALSE) != FALSE,
          "cannot copy the program to " + narrow(folder_));
