@@ -24,7 +24,7 @@ std::string_view passwordMark(TextEncoding encoding) {
 }
 
 // Writes the decimal ordinal at out and returns the byte after it.
-char* writeOrdinal(char* out, std::int32_t ordinal) {
+char* writeOrdinal(char* out, std::int64_t ordinal) {
   std::array<char, 10> digits{};
   int n = 0;
   auto value = static_cast<std::uint32_t>(ordinal);
@@ -86,7 +86,8 @@ ReportText PasswordListBuilder::buildPasswordList(std::int32_t length, std::int3
   const std::string_view mark = passwordMark(options.encoding);
 
   char* out = list.data();
-  for (std::int32_t ordinal = 1; ordinal <= count; ++ordinal) {
+  // 64 bits: the ordinal after a count of 2147483647 must not overflow.
+  for (std::int64_t ordinal = 1; ordinal <= count; ++ordinal) {
     if (numbered) {
       out = append(out, kIdPrefix);
       out = writeOrdinal(out, ordinal);
