@@ -100,6 +100,17 @@ std::optional<UsageError> applyValue(CliOptions& options, const OptionSpec& spec
   return std::nullopt;
 }
 
+// The value written on to the option ("--count=5", "-n5"), else the next argument.
+std::optional<UsageError> takeValue(CliOptions& options, const OptionSpec& spec,
+                                    const std::string& shown,
+                                    std::optional<std::string_view> written,
+                                    std::span<const std::string_view> args, std::size_t& i) {
+  if (!written && i + 1 >= args.size()) {
+    return error("选项 " + shown + " 缺少取值");
+  }
+  return applyValue(options, spec, shown, written ? *written : args[++i]);
+}
+
 void applyFlag(CliOptions& options, const OptionSpec& spec) {
   if (spec.longName == "plain") {
     options.plain = true;
@@ -163,15 +174,10 @@ std::variant<CliOptions, UsageError> parseCliOptions(std::span<const std::string
         applyFlag(options, *spec);
         continue;
       }
-      std::string_view value;
-      if (equals != std::string_view::npos) {
-        value = arg.substr(equals + 1);
-      } else if (i + 1 < args.size()) {
-        value = args[++i];
-      } else {
-        return error("选项 " + shown + " 缺少取值");
-      }
-      if (auto failure = applyValue(options, *spec, shown, value)) {
+      const auto written = equals == std::string_view::npos
+                               ? std::nullopt
+                               : std::optional<std::string_view>(arg.substr(equals + 1));
+      if (auto failure = takeValue(options, *spec, shown, written, args, i)) {
         return *failure;
       }
     } else if (arg.size() > 1 && arg.front() == '-' && arg != "--") {
@@ -186,15 +192,9 @@ std::variant<CliOptions, UsageError> parseCliOptions(std::span<const std::string
           applyFlag(options, *spec);
           continue;
         }
-        std::string_view value;
-        if (j + 1 < arg.size()) {
-          value = arg.substr(j + 1);
-        } else if (i + 1 < args.size()) {
-          value = args[++i];
-        } else {
-          return error("选项 " + shown + " 缺少取值");
-        }
-        if (auto failure = applyValue(options, *spec, shown, value)) {
+        const auto written =
+            j + 1 < arg.size() ? std::optional<std::string_view>(arg.substr(j + 1)) : std::nullopt;
+        if (auto failure = takeValue(options, *spec, shown, written, args, i)) {
           return *failure;
         }
         break;
