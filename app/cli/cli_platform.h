@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generation/password_list_builder.h"
 
@@ -19,6 +20,9 @@ struct WriteFailure {
 };
 
 // One small file per platform provides these.
+// The arguments after the program name, in UTF-8 (on Windows read from the wide command line,
+// so that names the ANSI code page cannot spell survive).
+std::vector<std::string> commandLineArguments(int argc, char** argv);
 void prepareConsole();
 bool isStandardOutputTerminal();
 bool isStandardErrorTerminal();

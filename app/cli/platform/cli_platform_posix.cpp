@@ -57,6 +57,10 @@ std::string parentFolder(const std::string& path) {
 
 }  // namespace
 
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+  return {argv + (argc > 0 ? 1 : 0), argv + argc};
+}
+
 void prepareConsole() {
   std::setlocale(LC_CTYPE, "");
 }

@@ -1,4 +1,5 @@
 // Windows: the console, standard streams and the atomic file write.
+#include <shellapi.h>
 #include <windows.h>
 
 #include <io.h>
@@ -64,12 +65,32 @@ DWORD writeAll(HANDLE handle, std::string_view bytes, const ByteProgress& progre
   return 0;
 }
 
+std::string narrow(const wchar_t* wide) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+  if (size > 1) {
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), size, nullptr, nullptr);
+  }
+  return utf8;
+}
+
 bool isConsole(DWORD which) {
   DWORD mode = 0;
   return GetConsoleMode(GetStdHandle(which), &mode) != 0;
 }
 
 }  // namespace
+
+std::vector<std::string> commandLineArguments(int /*argc*/, char** /*argv*/) {
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; wide != nullptr && i < count; ++i) {
+    args.push_back(narrow(wide[i]));
+  }
+  LocalFree(wide);
+  return args;
+}
 
 void prepareConsole() {
   SetConsoleOutputCP(CP_UTF8);
