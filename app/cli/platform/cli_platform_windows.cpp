@@ -1,6 +1,7 @@
 // Windows: the console, standard streams and the atomic file write.
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h; its own block keeps the formatter from sorting it first.
+#include <shellapi.h>
 
 #include <io.h>
 #include <algorithm>
