@@ -5,7 +5,7 @@
 namespace qinghe::win32 {
 
 // Child-window ids of the main window's controls. They start far above IDOK and IDCANCEL, which
-// the dialog keys send for Enter and Esc: Enter must click no button.
+// the system's dialog code sends for Enter and Esc: Enter must click no button.
 inline constexpr int kFirstControlDialogId = 1001;
 
 constexpr int controlDialogId(ControlId id) { return kFirstControlDialogId + static_cast<int>(id); }

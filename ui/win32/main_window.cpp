@@ -203,10 +203,7 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 void MainWindow::onCommand(int id) {
-  if (id == IDCANCEL) {
-    // Esc, through the dialog keys, when the focused control does not use the key itself.
-    DestroyWindow(hwnd_);
-  } else if (id == controlDialogId(ControlId::按钮1)) {
+  if (id == controlDialogId(ControlId::按钮1)) {
     generate();
   } else if (id == controlDialogId(ControlId::按钮2)) {
     endProgram_(0);

@@ -4,8 +4,10 @@
 
 namespace qinghe::win32 {
 
-// Handles one message as every loop of the program does: the dialog keys of keyWindow (Tab and
-// Shift+Tab move the focus, Esc closes) come first; keyWindow may be null.
+// Handles one message as every loop of the program does. The keys of keyWindow come first:
+// Tab and Shift+Tab move the focus, the arrow keys move within the radio group, and Esc closes
+// the window, unless the focused control uses the key itself. Enter is no such key: no button
+// of the window is a default button. keyWindow may be null.
 void dispatchMessage(MSG& message, HWND keyWindow);
 
 // Handles every message already waiting, without waiting for a new one. A quit request is left

@@ -258,14 +258,20 @@ namespace {
 void sendMouse(POINT at, std::initializer_list<DWORD> buttons) {
   SetCursorPos(at.x, at.y);
   std::vector<INPUT> inputs;
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs.push_back(move);
   for (const DWORD flags : buttons) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    INPUT input = move;
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
     inputs.push_back(input);
   }
+  // Wine places the button events only after an absolute move, and takes its time with them.
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  pause(300ms);
+  pause(1000ms);
 }
 
 }  // namespace
