@@ -12,6 +12,8 @@ EventDrain::EventDrain() {
 EventDrain::~EventDrain() {
   QCoreApplication::instance()->removeEventFilter(this);
   if (quitHeld_) {
+    // The queue takes the event; without memory for it the program could not go on anyway.
+    // NOLINTNEXTLINE(bugprone-unhandled-exception-at-new)
     QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
   }
 }

@@ -26,6 +26,8 @@ bool qtHasGbk() {
 std::string convertWithIconv(std::string_view input, const char* to, const char* from,
                              std::string_view replacement) {
   iconv_t cd = iconv_open(to, from);
+  // iconv_open reports failure as (iconv_t)-1.
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
   if (cd == reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1))) {
     return std::string(input);
   }

@@ -1,5 +1,6 @@
 #include "ui/qt/main_window.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -33,6 +34,9 @@ namespace {
 QComboBox* makeList(QWidget* parent, std::span<const std::string_view> items) {
   auto* list = new QComboBox(parent);
   list->setEditable(false);
+  // A list that drops below the box, as many items tall as kDroppedListHeight allows, rather
+  // than the menu over the box that some styles show whatever the number of items.
+  list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   list->setItemDelegate(new TallItemDelegate(list, kListItemExtraHeight));
   for (const std::string_view item : items) {
     list->addItem(fromGbk(item));
@@ -88,6 +92,16 @@ QRect placeOf(const ControlSpec& spec, const QWidget& control) {
   return {spec.rect.left, spec.rect.top, width, height};
 }
 
+// Box and dropped list together within kDroppedListHeight; a scroll bar shows the rest.
+void fitDroppedList(QComboBox& list) {
+  int row = 1;
+  for (int i = 0; i < list.count(); ++i) {
+    row = std::max(row, list.view()->sizeHintForRow(i));
+  }
+  const int room = kDroppedListHeight - list.height() - 2 * list.view()->frameWidth();
+  list.setMaxVisibleItems(std::max(1, room / row));
+}
+
 }  // namespace
 
 MainWindow::MainWindow(RandomSource& source, Clock& clock, SaveFileChooser& chooser,
@@ -120,6 +134,9 @@ void MainWindow::createControls() {
     widget->setObjectName(
         QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
     widget->setGeometry(placeOf(spec, *widget));
+    if (spec.kind == ControlKind::dropDownList) {
+      fitDroppedList(*static_cast<QComboBox*>(widget));
+    }
     widget->setFocusPolicy(spec.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
     if (spec.takesFocus) {
       if (previous != nullptr) {

@@ -11,7 +11,7 @@ QString proposedSaveFolder(const QString& programFolder) {
   if (program.isDir() && program.isWritable()) {
     return programFolder;
   }
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
     return documents;
   }

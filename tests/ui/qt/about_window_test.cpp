@@ -28,8 +28,10 @@ TEST_F(AboutWindowTest, BlocksTheMainWindowUntilClosed) {
       answerModals({[&](QWidget* modal) {
                      auto* about = dynamic_cast<AboutWindow*>(modal);
                      if (about == nullptr) {
-                       ADD_FAILURE() << modal->metaObject()->className();
-                       modal->close();
+                       ADD_FAILURE() << "expected the about window";
+                       if (modal != nullptr) {
+                         modal->close();
+                       }
                        return;
                      }
                      clickGenerateThroughTheWindowSystem();
@@ -52,8 +54,10 @@ TEST_F(AboutWindowTest, ShowsTheNotesInADisabledReadOnlyBoxFromTheFirstLine) {
         {[&](QWidget* modal) {
           auto* about = dynamic_cast<AboutWindow*>(modal);
           if (about == nullptr) {
-            ADD_FAILURE() << modal->metaObject()->className();
-            modal->close();
+            ADD_FAILURE() << "expected the about window";
+            if (modal != nullptr) {
+              modal->close();
+            }
             return;
           }
           const QTextEdit* box = about->textBox();

@@ -15,10 +15,6 @@
 namespace qinghe::test {
 namespace {
 
-void later(const std::function<void()>& action) {
-  QMetaObject::invokeMethod(qApp, action, Qt::QueuedConnection);
-}
-
 // A click that waits in the event queue, as a second press does while a run is busy.
 void queueClick(QWidget* button) {
   const QPointF centre = QRectF(button->rect()).center();
@@ -40,7 +36,7 @@ TEST_F(GenerateRunTest, StatusShowsTheThreeTextsInOrderWhetherSavedOrCancelled) 
     std::vector<QString> seen;
     chooser.answers = {save ? saved : QString()};
     chooser.whileOpen = [&] { seen.push_back(status()); };
-    later([&] { seen.push_back(status()); });  // handled by the pause
+    runFromTheQueue([&] { seen.push_back(status()); });  // handled by the pause
     generate();
     seen.push_back(status());
     EXPECT_EQ(seen,
@@ -119,7 +115,7 @@ class QuitSpy final : public QObject {
 
 TEST_F(GenerateRunTest, ClosingDuringThePauseStopsTheRunAndLeavesTheQuitForTheMainLoop) {
   QuitSpy quit;
-  later([&] { window->close(); });
+  runFromTheQueue([&] { window->close(); });
   QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
   generate();
   EXPECT_TRUE(window->isClosed());

@@ -225,6 +225,19 @@ TEST_F(MainWindowTest, EscFirstClosesAnOpenDropDownList) {
   EXPECT_TRUE(window->isClosed());
 }
 
+TEST_F(MainWindowTest, DroppedListDropsBelowTheBoxWithinTheTableHeight) {
+  for (const ControlId id : {ControlId::组合框1, ControlId::组合框2}) {
+    auto* list = widget<QComboBox>(id);
+    list->showPopup();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_LE(list->height() + popup->height(), kDroppedListHeight) << controlSpec(id).name;
+    // It drops below the box (from its last pixel row), not over it.
+    EXPECT_EQ(popup->y(), list->mapToGlobal(list->rect().bottomLeft()).y()) << controlSpec(id).name;
+    list->hidePopup();
+  }
+}
+
 struct DoubleClickCase {
   const char* where;
   QPoint at;  // in the window

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTimer>
 #include <memory>
 
@@ -70,6 +71,43 @@ void OpenedUrls::open(const QUrl& url) {
 
 namespace {
 
+class QueuedAction final : public QEvent {
+ public:
+  explicit QueuedAction(std::function<void()> action)
+      : QEvent(type()), action_(std::move(action)) {}
+  static QEvent::Type type() {
+    static const auto registered = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return registered;
+  }
+  void run() const { action_(); }
+
+ private:
+  std::function<void()> action_;
+};
+
+class QueuedActionRunner final : public QObject {
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QueuedAction::type()) {
+      static_cast<QueuedAction*>(event)->run();
+      return true;
+    }
+    return QObject::event(event);
+  }
+};
+
+// A fresh timer for every poll: Qt does not fire a timer again while its own handler runs,
+// and a modal window opened by an answer runs its loop inside that handler.
+void pollLater(QObject& context, std::function<void()> poll) {
+  auto* timer = new QTimer(&context);
+  timer->setSingleShot(true);
+  QObject::connect(timer, &QTimer::timeout, &context, [timer, poll = std::move(poll)] {
+    timer->deleteLater();
+    poll();
+  });
+  timer->start(5);
+}
+
 struct ModalAnswerer {
   std::vector<ModalAnswer> answers;
   std::size_t used = 0;
@@ -88,7 +126,7 @@ struct ModalAnswerer {
   void poll() {
     // The next poll is due before the answer runs, so that a window opened by the answer
     // (a question asked by a dialog) is answered from within its own loop.
-    QTimer::singleShot(5, &context, [this] { poll(); });
+    pollLater(context, [this] { poll(); });
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || wasAnswered(modal) || !modal->isVisible()) {
       return;
@@ -112,13 +150,13 @@ struct ModalAnswerer {
 int answerModals(std::vector<ModalAnswer> answers, const std::function<void()>& action) {
   auto answerer = std::make_unique<ModalAnswerer>();
   answerer->answers = std::move(answers);
-  QTimer::singleShot(5, &answerer->context, [raw = answerer.get()] { raw->poll(); });
+  pollLater(answerer->context, [raw = answerer.get()] { raw->poll(); });
   action();
   return static_cast<int>(answerer->used);
 }
 
-ModalAnswer noteMessageText(QString& text) {
-  return [&text](QWidget* widget) {
+ModalAnswer noteMessageText(QString& text, const QString& shotName) {
+  return [&text, shotName](QWidget* widget) {
     auto* box = qobject_cast<QMessageBox*>(widget);
     if (box == nullptr) {
       ADD_FAILURE() << "expected a message box, got " << widget->metaObject()->className();
@@ -126,8 +164,16 @@ ModalAnswer noteMessageText(QString& text) {
       return;
     }
     text = box->text();
+    if (!shotName.isEmpty()) {
+      EXPECT_TRUE(box->grab().save(artifactPath(shotName)));
+    }
     box->accept();
   };
+}
+
+void runFromTheQueue(std::function<void()> action) {
+  static QueuedActionRunner runner;
+  QCoreApplication::postEvent(&runner, new QueuedAction(std::move(action)));
 }
 
 QString artifactPath(const QString& name) {

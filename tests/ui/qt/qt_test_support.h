@@ -56,8 +56,8 @@ class OpenedUrls final : public QObject {
 
   [[nodiscard]] QStringList localFiles() const;
 
- public slots:
-  void open(const QUrl& url);
+  // Called by name, as the desktop services call a handler.
+  Q_INVOKABLE void open(const QUrl& url);
 
  private:
   std::vector<QUrl> urls_;
@@ -70,8 +70,11 @@ class OpenedUrls final : public QObject {
 using ModalAnswer = std::function<void(QWidget*)>;
 int answerModals(std::vector<ModalAnswer> answers, const std::function<void()>& action);
 
-// Closes a message box after noting its text.
-ModalAnswer noteMessageText(QString& text);
+// Closes a message box after noting its text and, given a file name, saving a picture of it.
+ModalAnswer noteMessageText(QString& text, const QString& shotName = {});
+
+// Runs action when the event queue reaches it, as a drain of the queue would.
+void runFromTheQueue(std::function<void()> action);
 
 // Where screenshots go: QH_ARTIFACT_DIR, or the working folder.
 QString artifactPath(const QString& name);

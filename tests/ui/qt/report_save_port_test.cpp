@@ -114,7 +114,9 @@ TEST_F(ReportSavePortTest, PathUnderARegularFileIsReportedAndTheDialogComesBack)
   const QString elsewhere = path(QStringLiteral("elsewhere.txt"));
   chooser.answers = {blocked, elsewhere};
   QString message;
-  EXPECT_EQ(answerModals({noteMessageText(message)}, [&] { save(); }), 1);
+  EXPECT_EQ(answerModals({noteMessageText(message, QStringLiteral("save-failure-message.png"))},
+                         [&] { save(); }),
+            1);
   EXPECT_TRUE(message.contains(QDir::toNativeSeparators(blocked))) << message.toStdString();
   EXPECT_TRUE(message.contains(QStringLiteral("原因"))) << message.toStdString();
   EXPECT_EQ(chooser.calls.size(), 2U);
@@ -126,7 +128,7 @@ TEST_F(ReportSavePortTest, WriteFailingPartWayLeavesTheOldFileIntactAndOpensNoth
   const std::string oldContent(100, 'o');
   const QString old = path(QStringLiteral("old.txt"));
   writeFileBytes(old, oldContent);
-  const std::string report(64 * 1024, 'n');
+  const std::string report(std::size_t{64} * 1024, 'n');
   chooser.answers = {old, QString()};
   QString message;
   {
