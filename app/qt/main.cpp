@@ -22,6 +22,23 @@ bool hasDisplay() {
          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+void sayNoDisplay() {
+  const std::string_view line = qinghe::ui_texts::utf8::kNoDisplay;
+  std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+}
+
+// While Qt connects to the display: a platform that cannot start is Qt's fatal error, which
+// would abort the process; the user gets Qt's reason, the hint and the program's fatal code.
+QtMessageHandler qtHandler = nullptr;
+void startupMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+  qtHandler(type, context, message);
+  if (type == QtFatalMsg) {
+    sayNoDisplay();
+    std::_Exit(kFatalExitCode);
+  }
+}
+
 // Ends the process at once, as the end button promises: nothing is asked, no window is closed
 // one by one.
 [[noreturn]] void endProgram(int exitCode) {
@@ -33,11 +50,12 @@ bool hasDisplay() {
 
 int main(int argc, char* argv[]) {
   if (!hasDisplay()) {
-    const std::string_view line = qinghe::ui_texts::utf8::kNoDisplay;
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+    sayNoDisplay();
     return kFatalExitCode;
   }
+  qtHandler = qInstallMessageHandler(startupMessageHandler);
   QApplication application(argc, argv);
+  qInstallMessageHandler(qtHandler);
   qinghe::installQtTranslations(application);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/qinghe-keygen.png")));
 
