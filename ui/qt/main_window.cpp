@@ -44,9 +44,9 @@ QComboBox* makeList(QWidget* parent, std::span<const std::string_view> items) {
   return list;
 }
 
-QWidget* makeControl(QWidget* parent, const ControlSpec& spec) {
-  const QString text = fromGbk(spec.text);
-  switch (spec.kind) {
+QWidget* makeControl(QWidget* parent, const ControlSpec& entry) {
+  const QString text = fromGbk(entry.text);
+  switch (entry.kind) {
     case ControlKind::label: {
       auto* label = new QLabel(text, parent);
       label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -58,7 +58,7 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& spec) {
     case ControlKind::statusLabel:
       return new StatusLabel(parent);
     case ControlKind::dropDownList:
-      return makeList(parent, spec.id == ControlId::组合框1 ? lengthItems() : kindItems());
+      return makeList(parent, entry.id == ControlId::组合框1 ? lengthItems() : kindItems());
     case ControlKind::countBox: {
       auto* box = new CountBox(parent);
       box->setText(text);
@@ -79,17 +79,17 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& spec) {
 
 // A drop-down list's closed box is as tall as its font needs, as on the platform the table
 // was drawn for, where the stored height only sets the dropped list.
-QRect placeOf(const ControlSpec& spec, const QWidget& control) {
-  int height = spec.rect.height;
-  if (spec.kind == ControlKind::dropDownList) {
+QRect placeOf(const ControlSpec& entry, const QWidget& control) {
+  int height = entry.rect.height;
+  if (entry.kind == ControlKind::dropDownList) {
     height = std::max(height, control.sizeHint().height());
   }
   // Labels draw their own text and are never clipped short of it.
-  int width = spec.rect.width;
-  if (spec.kind == ControlKind::label) {
+  int width = entry.rect.width;
+  if (entry.kind == ControlKind::label) {
     width = std::max(width, control.sizeHint().width());
   }
-  return {spec.rect.left, spec.rect.top, width, height};
+  return {entry.rect.left, entry.rect.top, width, height};
 }
 
 // Box and dropped list together within kDroppedListHeight; a scroll bar shows the rest.
@@ -129,22 +129,22 @@ QWidget* MainWindow::control(ControlId id) const {
 
 void MainWindow::createControls() {
   QWidget* previous = nullptr;
-  for (const ControlSpec& spec : mainWindowControls()) {
-    QWidget* widget = makeControl(this, spec);
+  for (const ControlSpec& entry : mainWindowControls()) {
+    QWidget* widget = makeControl(this, entry);
     widget->setObjectName(
-        QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-    widget->setGeometry(placeOf(spec, *widget));
-    if (spec.kind == ControlKind::dropDownList) {
+        QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
+    widget->setGeometry(placeOf(entry, *widget));
+    if (entry.kind == ControlKind::dropDownList) {
       fitDroppedList(*static_cast<QComboBox*>(widget));
     }
-    widget->setFocusPolicy(spec.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
-    if (spec.takesFocus) {
+    widget->setFocusPolicy(entry.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    if (entry.takesFocus) {
       if (previous != nullptr) {
         setTabOrder(previous, widget);
       }
       previous = widget;
     }
-    controls_.at(static_cast<std::size_t>(spec.id)) = widget;
+    controls_.at(static_cast<std::size_t>(entry.id)) = widget;
   }
   lengthList_ = static_cast<QComboBox*>(control(ControlId::组合框1));
   kindList_ = static_cast<QComboBox*>(control(ControlId::组合框2));

@@ -14,9 +14,9 @@ namespace qinghe {
 inline constexpr int kFrameBorder = 3;
 inline constexpr int kTitleBarHeight = 22;
 
-QSize clientSizeOf(const WindowSpec& spec);
+QSize clientSizeOf(const WindowSpec& layout);
 
 // Fixed size, a title bar with the close button only, centred on the screen.
-void fixWindowFrame(QWidget& window, const WindowSpec& spec);
+void fixWindowFrame(QWidget& window, const WindowSpec& layout);
 
 }  // namespace qinghe

@@ -35,9 +35,9 @@ void type(QWidget* target, const QString& typed) {
 
 std::vector<ControlId> focusableControls() {
   std::vector<ControlId> ids;
-  for (const ControlSpec& spec : mainWindowControls()) {
-    if (spec.takesFocus) {
-      ids.push_back(spec.id);
+  for (const ControlSpec& entry : mainWindowControls()) {
+    if (entry.takesFocus) {
+      ids.push_back(entry.id);
     }
   }
   return ids;
@@ -77,21 +77,22 @@ TEST_F(MainWindowTest, PlacesEachControlAtItsTableRectangleInAFixedWindow) {
   const Qt::WindowFlags flags = window->windowFlags();
   EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-  for (const ControlSpec& spec : mainWindowControls()) {
-    const QWidget* control = window->findChild<QWidget*>(QString::fromUtf8(spec.name.data()));
-    ASSERT_NE(control, nullptr) << spec.name;
+  for (const ControlSpec& entry : mainWindowControls()) {
+    const QWidget* control = window->findChild<QWidget*>(QString::fromUtf8(entry.name.data()));
+    ASSERT_NE(control, nullptr) << entry.name;
     const QRect at = control->geometry();
-    EXPECT_EQ(at.topLeft(), QPoint(spec.rect.left, spec.rect.top)) << spec.name;
+    EXPECT_EQ(at.topLeft(), QPoint(entry.rect.left, entry.rect.top)) << entry.name;
     // Labels may be wider than their rectangle and lists taller, never the other way.
-    const bool mayGrow = spec.kind == ControlKind::label || spec.kind == ControlKind::dropDownList;
+    const bool mayGrow =
+        entry.kind == ControlKind::label || entry.kind == ControlKind::dropDownList;
     if (mayGrow) {
-      EXPECT_GE(at.width(), spec.rect.width) << spec.name;
-      EXPECT_GE(at.height(), spec.rect.height) << spec.name;
+      EXPECT_GE(at.width(), entry.rect.width) << entry.name;
+      EXPECT_GE(at.height(), entry.rect.height) << entry.name;
     } else {
-      EXPECT_EQ(at.size(), QSize(spec.rect.width, spec.rect.height)) << spec.name;
+      EXPECT_EQ(at.size(), QSize(entry.rect.width, entry.rect.height)) << entry.name;
     }
-    EXPECT_TRUE(window->rect().contains(at)) << spec.name;
-    EXPECT_EQ(control->focusPolicy() != Qt::NoFocus, spec.takesFocus) << spec.name;
+    EXPECT_TRUE(window->rect().contains(at)) << entry.name;
+    EXPECT_EQ(control->focusPolicy() != Qt::NoFocus, entry.takesFocus) << entry.name;
   }
 }
 
