@@ -33,6 +33,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent), textBox_(new QTextE
   textBox_->setFocusPolicy(Qt::NoFocus);
   textBox_->setAcceptRichText(false);
   textBox_->setLineWrapMode(QTextEdit::WidgetWidth);
+  // The box has no scroll bar, so all seventeen lines must fit in its 216 pixels: 11-pixel
+  // characters on 12-pixel lines do, where the general font wraps line 5 and loses the last.
+  QFont font = textBox_->font();
+  font.setPixelSize(11);
+  textBox_->setFont(font);
   textBox_->setPlainText(fromGbk(aboutText()));
   // Lines as tall as the font, as the box was laid out for, so that all the notes fit; a
   // fallback font for the Chinese characters would otherwise make every line taller.
