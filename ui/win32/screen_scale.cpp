@@ -11,17 +11,22 @@ ScreenScale ScreenScale::ofScreen() {
 
 GuiFont::GuiFont(const ScreenScale& scale)
     : font_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {
-  if (scale.pixels(100) == 100) {
-    return;
-  }
   LOGFONTW description{};
   if (GetObjectW(font_, sizeof(description), &description) == 0) {
     return;
   }
-  description.lfHeight = scale.pixels(description.lfHeight);
-  description.lfWidth = scale.pixels(description.lfWidth);
-  if (HFONT grown = CreateFontIndirectW(&description); grown != nullptr) {
-    font_ = grown;
+  // The default GUI font is 8 points. Some systems give it at its 96-DPI size whatever the
+  // screen, others (Wine) already at the screen's: ask for 8 points at the screen's DPI.
+  constexpr int kPoints = 8;
+  constexpr int kPointsPerInch = 72;
+  const LONG height = -MulDiv(kPoints, scale.dpi(), kPointsPerInch);
+  if (description.lfHeight == height) {
+    return;
+  }
+  description.lfHeight = height;
+  description.lfWidth = 0;
+  if (HFONT sized = CreateFontIndirectW(&description); sized != nullptr) {
+    font_ = sized;
     owned_ = true;
   }
 }

@@ -25,7 +25,7 @@ class ScreenScale {
   int dpi_;
 };
 
-// The default GUI font (DEFAULT_GUI_FONT), grown with the screen when it is not 96 DPI.
+// The default GUI font (DEFAULT_GUI_FONT), at the size that suits the screen's DPI.
 class GuiFont {
  public:
   explicit GuiFont(const ScreenScale& scale);

@@ -1,6 +1,8 @@
 #include "tests/ui/win32/e2e/scenarios.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -541,6 +543,98 @@ void countBoxTyping(const Paths& paths) {
   closeAndExpectExitCode0(program);
 }
 
+// A close request queued behind the click is handled in the run's pause: the window goes, the
+// run stops without touching it again, and the program ends normally.
+void closedDuringPause(const Paths& paths) {
+  ProgramUnderTest program(paths, L"close-in-pause");
+  program.click(ControlId::按钮1);
+  PostMessageW(program.mainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  DWORD exitCode = 1;
+  expect(program.waitForExit(exitCode), "the program did not end");
+  expect(exitCode == 0, "closing during the pause: exit code " + std::to_string(exitCode));
+  expect(program.filesBesideProgram().empty(), "a file was written");
+}
+
+// A second click already queued runs a whole run inside the first one's pause, save dialog
+// included; then the first run goes on to its own dialog. Queued behind both, a click on 单选框1
+// is handled in those pauses too, so both runs read the plain form: the first one reads its
+// choices only after the second has ended.
+void nestedRuns(const Paths& paths) {
+  ProgramUnderTest program(paths, L"nested");
+  NewWindowWatch watch(program);
+  program.click(ControlId::按钮1);
+  program.click(ControlId::按钮1);
+  program.click(ControlId::单选框1);
+  ClockWitness clock;
+  for (const std::wstring name : {L"inner.txt", L"outer.txt"}) {
+    const SaveDialog dialog = waitForSaveDialog(program, clock);
+    SendMessageW(dialog.nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    press(dialog.window, IDOK);
+    expect(waitUntil([&] { return IsWindow(dialog.window) == FALSE; }), "the dialog stayed");
+    expect(waitUntil([&] {
+             const auto files = program.filesBesideProgram();
+             return std::find(files.begin(), files.end(), name) != files.end();
+           }),
+           narrow(name) + " was not saved");
+  }
+  waitForStatus(program, report_texts::gbk::kStatusAgain);
+  for (const std::wstring name : {L"inner.txt", L"outer.txt"}) {
+    expect(fileBytes(program.folder() + L"\\" + name).size() == 1000 * 32,
+           narrow(name) + " is not the plain list: the run read its choices too early");
+    expect(waitForViewer(watch, name) != nullptr, narrow(name) + " was not opened");
+  }
+  watch.closeNewWindows();
+  closeAndExpectExitCode0(program);
+}
+
+int selectionFieldHeight(const ProgramUnderTest& program) {
+  return static_cast<int>(SendMessageW(program.control(ControlId::组合框1), CB_GETITEMHEIGHT,
+                                       static_cast<WPARAM>(-1), 0));
+}
+
+// On a 144-DPI screen the program, being DPI-aware, lays itself out one and a half times as
+// large, instead of being drawn small or stretched blurred.
+void highDpi(const Paths& paths) {
+  constexpr DWORD kDpi = 144;
+  const int fieldAt96Dpi = [&] {
+    ProgramUnderTest program(paths, L"high-dpi");
+    const int height = selectionFieldHeight(program);
+    closeAndExpectExitCode0(program);
+    return height;
+  }();
+  const auto setDpi = [](DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof(dpi));
+  };
+  setDpi(kDpi);
+  struct Restore {
+    std::function<void()> undo;
+    ~Restore() { undo(); }
+  } restore{[&] { setDpi(96); }};
+  ProgramUnderTest program(paths, L"high-dpi");
+  const auto scaled = [](int pixels) { return MulDiv(pixels, kDpi, 96); };
+  RECT outer{};
+  GetWindowRect(program.mainWindow(), &outer);
+  // The text grows with the screen too: the list's box, sized by its font, grows as the layout
+  // does, not more (a font scaled twice would be clipped by its controls).
+  const int field = selectionFieldHeight(program);
+  expect(field > fieldAt96Dpi && field <= scaled(fieldAt96Dpi) + 1,
+         "the font is not scaled with the layout: the list's box is " + std::to_string(field) +
+             " pixels at 144 DPI, " + std::to_string(fieldAt96Dpi) + " at 96");
+  expect(outer.right - outer.left == scaled(257) && outer.bottom - outer.top == scaled(178),
+         "the window is " + std::to_string(outer.right - outer.left) + " x " +
+             std::to_string(outer.bottom - outer.top) + ", not scaled to the screen");
+  const ControlSpec& button = controlSpec(ControlId::按钮3);
+  RECT area{};
+  GetWindowRect(program.control(button.id), &area);
+  MapWindowPoints(nullptr, program.mainWindow(), reinterpret_cast<POINT*>(&area), 2);
+  expect(area.left == scaled(button.rect.left) && area.right - area.left == scaled(button.rect.width),
+         "按钮3 is not scaled with the window");
+  pause(500ms);
+  saveScreenshot(program.mainWindow(), paths.artifacts + L"\\main-window-144dpi.bmp");
+  closeAndExpectExitCode0(program);
+}
+
 constexpr std::array kScenarios{
     Scenario{"initial_state", &initialState},  Scenario{"default_run", &defaultRun},
     Scenario{"plain_form", &plainForm},        Scenario{"cancelled_dialog", &cancelledDialog},
@@ -548,6 +642,8 @@ constexpr std::array kScenarios{
     Scenario{"keyboard", &keyboard},           Scenario{"close_box", &closeBox},
     Scenario{"end_button", &endButton},        Scenario{"about_window", &aboutWindow},
     Scenario{"double_clicks", &doubleClicks},  Scenario{"count_box_typing", &countBoxTyping},
+    Scenario{"closed_during_pause", &closedDuringPause}, Scenario{"nested_runs", &nestedRuns},
+    Scenario{"high_dpi", &highDpi},
 };
 
 }  // namespace
