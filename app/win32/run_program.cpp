@@ -45,8 +45,8 @@ int runProgram(HINSTANCE instance) {
     MainWindow window(instance, icon, directory, &endProgram);
     if (!window.create()) {
       const DWORD error = GetLastError();
-      exitCode = endWithMessage(wideFromGbk(ui_texts::gbk::kMainWindowFailed) +
-                                systemErrorText(error));
+      exitCode =
+          endWithMessage(wideFromGbk(ui_texts::gbk::kMainWindowFailed) + systemErrorText(error));
     } else {
       MSG message{};
       while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -56,8 +56,8 @@ int runProgram(HINSTANCE instance) {
   } catch (const OutOfMemory& error) {
     exitCode = endWithMessage(wideFromGbk(outOfMemoryMessage(error.bytes(), TextEncoding::gbk)));
   } catch (const std::exception& error) {
-    exitCode = endWithMessage(wideFromGbk(ui_texts::gbk::kMainWindowFailed) +
-                              wideFromGbk(error.what()));
+    exitCode =
+        endWithMessage(wideFromGbk(ui_texts::gbk::kMainWindowFailed) + wideFromGbk(error.what()));
   }
   if (SUCCEEDED(com)) {
     CoUninitialize();
@@ -65,6 +65,8 @@ int runProgram(HINSTANCE instance) {
   return exitCode;
 }
 
-void endProgram(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
+void endProgram(int exitCode) {
+  ExitProcess(static_cast<UINT>(exitCode));
+}
 
 }  // namespace qinghe::win32

@@ -1,5 +1,6 @@
 #include "ui/win32/about_window.h"
 
+#include "ui/win32/message_value.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/window_procedure.h"
 #include "ui/window_layout.h"
@@ -31,7 +32,7 @@ bool registerWindowClass(HINSTANCE instance, HICON icon) {
 }
 
 BOOL CALLBACK collectWindow(HWND window, LPARAM collected) {
-  reinterpret_cast<std::vector<HWND>*>(collected)->push_back(window);
+  fromMessageValue<std::vector<HWND>*>(collected)->push_back(window);
   return TRUE;
 }
 
@@ -132,7 +133,7 @@ LRESULT AboutWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARA
       return createTextBox() ? 0 : -1;
     case WM_CTLCOLORSTATIC: {
       // The stored colours: black text on white, though the box is disabled and read-only.
-      auto* dc = reinterpret_cast<HDC>(wParam);
+      auto* dc = fromMessageValue<HDC>(wParam);
       SetTextColor(dc, RGB(0, 0, 0));
       SetBkColor(dc, RGB(255, 255, 255));
       return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));

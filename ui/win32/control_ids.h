@@ -8,6 +8,8 @@ namespace qinghe::win32 {
 // the system's dialog code sends for Enter and Esc: Enter must click no button.
 inline constexpr int kFirstControlDialogId = 1001;
 
-constexpr int controlDialogId(ControlId id) { return kFirstControlDialogId + static_cast<int>(id); }
+constexpr int controlDialogId(ControlId id) {
+  return kFirstControlDialogId + static_cast<int>(id);
+}
 
 }  // namespace qinghe::win32

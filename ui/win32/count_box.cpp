@@ -1,5 +1,6 @@
 #include "ui/win32/count_box.h"
 
+#include "ui/win32/message_value.h"
 #include "ui/window_layout.h"
 
 namespace qinghe::win32 {
@@ -8,7 +9,7 @@ namespace {
 
 // The edit control's own procedure, which the filter hands every other message to.
 LRESULT CALLBACK countBoxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_USERDATA));
+  const auto original = fromMessageValue<WNDPROC>(GetWindowLongPtrW(edit, GWLP_USERDATA));
   if (message == WM_CHAR && !countBoxTakesTypedCharacter(static_cast<wchar_t>(wParam))) {
     return 0;
   }

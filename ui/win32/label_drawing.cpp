@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/win32/message_value.h"
 #include "ui/window_layout.h"
 
 namespace qinghe::win32 {
@@ -14,8 +15,8 @@ constexpr COLORREF colorOf(std::uint32_t rgb) {
 
 std::wstring windowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -29,10 +30,11 @@ void drawLabel(const DRAWITEMSTRUCT& item, bool isStatusLine, int offsetPixels) 
   if (text.empty()) {
     return;
   }
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+  const auto font = fromMessageValue<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
   HGDIOBJ previousFont = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
-  const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (isStatusLine ? DT_CENTER : DT_LEFT);
+  const UINT format =
+      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (isStatusLine ? DT_CENTER : DT_LEFT);
   if (isStatusLine) {
     RECT raised = area;
     OffsetRect(&raised, offsetPixels, offsetPixels);

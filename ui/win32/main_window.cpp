@@ -14,6 +14,7 @@
 #include "ui/win32/count_box.h"
 #include "ui/win32/label_drawing.h"
 #include "ui/win32/message_dispatch.h"
+#include "ui/win32/message_value.h"
 #include "ui/win32/shell_open.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/win32_report_save_port.h"
@@ -42,8 +43,7 @@ ControlClass controlClass(ControlKind kind) {
     case ControlKind::label:
       return {L"STATIC", kChild | SS_OWNERDRAW | SS_NOTIFY, 0};
     case ControlKind::statusLabel:
-      return {L"STATIC", kChild | SS_OWNERDRAW | SS_NOTIFY,
-              WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE};
+      return {L"STATIC", kChild | SS_OWNERDRAW | SS_NOTIFY, WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE};
     case ControlKind::dropDownList:
       return {L"COMBOBOX", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
     case ControlKind::countBox:
@@ -133,10 +133,11 @@ bool MainWindow::createControls() {
     if (spec.kind == ControlKind::dropDownList) {
       area.height = scale_.pixels(kDroppedListHeight);  // the box with its list dropped down
     }
-    HWND window = CreateWindowExW(kind.extendedStyle, kind.className, wideFromGbk(spec.text).c_str(),
-                                  style, area.left, area.top, area.width, area.height, hwnd_,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlDialogId(spec.id))),
-                                  instance_, nullptr);
+    HWND window =
+        CreateWindowExW(kind.extendedStyle, kind.className, wideFromGbk(spec.text).c_str(), style,
+                        area.left, area.top, area.width, area.height, hwnd_,
+                        fromMessageValue<HMENU>(static_cast<INT_PTR>(controlDialogId(spec.id))),
+                        instance_, nullptr);
     if (window == nullptr) {
       return false;
     }
@@ -144,8 +145,7 @@ bool MainWindow::createControls() {
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
     if (spec.kind == ControlKind::dropDownList) {
       for (const std::string_view item : itemsOf(spec.id)) {
-        SendMessageW(window, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(wideFromGbk(item).c_str()));
+        SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideFromGbk(item).c_str()));
       }
       const LRESULT itemHeight = SendMessageW(window, CB_GETITEMHEIGHT, 0, 0);
       if (itemHeight > 0) {
@@ -184,7 +184,7 @@ LRESULT MainWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       shellOpen(programDirectory_);
       return 0;
     case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const auto* item = fromMessageValue<const DRAWITEMSTRUCT*>(lParam);
       drawLabel(*item, item->hwndItem == control(ControlId::标签4), scale_.pixels(1));
       return TRUE;
     }

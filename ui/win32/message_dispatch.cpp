@@ -28,8 +28,8 @@ bool handleWindowKeys(const MSG& message, HWND keyWindow) {
       key != VK_DOWN) {
     return false;
   }
-  const LRESULT wants = SendMessageW(message.hwnd, WM_GETDLGCODE, key,
-                                     reinterpret_cast<LPARAM>(&message));
+  const LRESULT wants =
+      SendMessageW(message.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&message));
   if ((wants & DLGC_WANTMESSAGE) != 0) {
     return false;  // an open drop-down list closes itself on Esc
   }

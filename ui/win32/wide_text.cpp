@@ -28,8 +28,8 @@ GbkText gbkFromWide(std::wstring_view wide) {
     return {};
   }
   const int charCount = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(kTextCodePage, 0, wide.data(), charCount, nullptr, 0,
-                                         nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(kTextCodePage, 0, wide.data(), charCount, nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(kTextCodePage, 0, wide.data(), charCount, bytes.data(), length, nullptr,
                       nullptr);

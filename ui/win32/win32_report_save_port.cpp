@@ -40,6 +40,8 @@ void Win32ReportSavePort::showWriteFailure() {
               MB_OK | MB_ICONERROR);
 }
 
-void Win32ReportSavePort::openChosenFile() { shellOpen(dialog_.fileName); }
+void Win32ReportSavePort::openChosenFile() {
+  shellOpen(dialog_.fileName);
+}
 
 }  // namespace qinghe::win32

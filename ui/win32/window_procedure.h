@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/win32/message_value.h"
+
 namespace qinghe::win32 {
 
 // The window procedure of a class with one handleMessage per window: the object comes in with
@@ -10,10 +12,10 @@ namespace qinghe::win32 {
 template <class Window>
 LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    const auto* creation = fromMessageValue<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
   }
-  auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* window = fromMessageValue<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (window == nullptr) {
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }

@@ -20,8 +20,9 @@ class AtomicFileWriterTest : public testing::Test {
     wchar_t base[MAX_PATH] = {};
     ASSERT_NE(GetTempPathW(MAX_PATH, base), 0U);
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::wstring(base) + L"写入测试한글-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-              std::wstring(test->name(), test->name() + std::char_traits<char>::length(test->name()));
+    folder_ =
+        std::wstring(base) + L"写入测试한글-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+        std::wstring(test->name(), test->name() + std::char_traits<char>::length(test->name()));
     removeFolder();
     ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr)) << GetLastError();
   }

@@ -40,7 +40,8 @@ TEST(ProgramDirectory, ADoubleByteCharacterEndingInTheBackslashByteIsNotASeparat
   const std::wstring path = L"D:\\工具乗\\嘰\\qinghe-keygen.exe";
   const GbkText gbkPath = gbkFromWide(path);
   const std::string_view bytes = gbkPath.bytes();
-  ASSERT_GT(std::count(bytes.begin(), bytes.end(), '\\'), std::count(path.begin(), path.end(), L'\\'))
+  ASSERT_GT(std::count(bytes.begin(), bytes.end(), '\\'),
+            std::count(path.begin(), path.end(), L'\\'))
       << "the fixture must hold trail bytes that look like backslashes";
 
   EXPECT_EQ(directoryOfGbkPath(path), L"D:\\工具乗\\嘰");

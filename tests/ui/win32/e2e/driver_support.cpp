@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "ui/win32/control_ids.h"
+#include "ui/win32/message_value.h"
 #include "ui/win32/wide_text.h"
 
 namespace qinghe::win32::e2e {
@@ -37,7 +38,9 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
   return true;
 }
 
-void pause(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
+void pause(std::chrono::milliseconds time) {
+  std::this_thread::sleep_for(time);
+}
 
 std::wstring windowsPath(const std::wstring& path) {
   if (path.empty() || path.front() != L'/') {
@@ -51,7 +54,7 @@ std::wstring windowsPath(const std::wstring& path) {
 namespace {
 
 BOOL CALLBACK collect(HWND window, LPARAM windows) {
-  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  fromMessageValue<std::vector<HWND>*>(windows)->push_back(window);
   return TRUE;
 }
 
@@ -131,7 +134,8 @@ std::wstring messageBoxText(HWND box) {
 namespace {
 
 void createFolders(const std::wstring& path) {
-  for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1)) {
+  for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos;
+       at = path.find(L'\\', at + 1)) {
     CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
   }
   CreateDirectoryW(path.c_str(), nullptr);
@@ -188,7 +192,9 @@ HWND ProgramUnderTest::focus() const {
   return info.hwndFocus;
 }
 
-void ProgramUnderTest::click(ControlId id) const { PostMessageW(control(id), BM_CLICK, 0, 0); }
+void ProgramUnderTest::click(ControlId id) const {
+  PostMessageW(control(id), BM_CLICK, 0, 0);
+}
 
 void ProgramUnderTest::pressKey(HWND target, WORD key) const {
   const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
@@ -206,7 +212,8 @@ void ProgramUnderTest::typeCharacters(HWND target, const std::wstring& character
 }
 
 bool ProgramUnderTest::waitForExit(DWORD& exitCode, std::chrono::milliseconds timeout) const {
-  if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+  if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) !=
+      WAIT_OBJECT_0) {
     return false;
   }
   return GetExitCodeProcess(process_.hProcess, &exitCode) != FALSE;
@@ -277,8 +284,8 @@ void sendMouse(POINT at, std::initializer_list<DWORD> buttons) {
 }  // namespace
 
 void doubleClickAt(POINT screenPoint) {
-  sendMouse(screenPoint, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
-                          MOUSEEVENTF_LEFTUP});
+  sendMouse(screenPoint,
+            {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
 void clickAt(POINT screenPoint) {

@@ -20,7 +20,9 @@ namespace qinghe::win32::e2e {
 
 namespace {
 
-std::wstring wide(std::string_view gbk) { return wideFromGbk(gbk); }
+std::wstring wide(std::string_view gbk) {
+  return wideFromGbk(gbk);
+}
 
 // The local times seen while the program took its own readings: every second from the click to
 // the moment the dialog showed the proposal.
@@ -176,7 +178,8 @@ void expectDefaultNumberedReport(const std::string& bytes, const ClockWitness& c
   }
   expect(headerMatches, "the header is not the one of this run: " + narrow(wide(header)));
 
-  const std::vector<std::string_view> lines = linesOf(std::string_view(bytes).substr(header.size()));
+  const std::vector<std::string_view> lines =
+      linesOf(std::string_view(bytes).substr(header.size()));
   expect(lines.size() == kCount, "the list has " + std::to_string(lines.size()) + " lines");
   const std::string_view mark = password_texts::gbk::kPasswordMark;
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -227,8 +230,9 @@ void initialState(const Paths& paths) {
              outer.top == (GetSystemMetrics(SM_CYSCREEN) - 178) / 2,
          "the window is not centred");
   const auto style = static_cast<DWORD>(GetWindowLongW(main, GWL_STYLE));
-  expect((style & WS_SYSMENU) != 0 && (style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0,
-         "the window can be resized, minimized or maximized");
+  expect(
+      (style & WS_SYSMENU) != 0 && (style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0,
+      "the window can be resized, minimized or maximized");
   for (const ControlSpec& spec : mainWindowControls()) {
     RECT area{};
     GetWindowRect(program.control(spec.id), &area);
@@ -282,7 +286,8 @@ void plainForm(const Paths& paths) {
   waitForStatus(program, report_texts::gbk::kStatusAgain);
 
   const std::string bytes = fileBytes(program.folder() + L"\\" + dialog.proposal + L".txt");
-  expect(bytes.size() == 1000 * 32, "the plain list is " + std::to_string(bytes.size()) + " bytes");
+  expect(bytes.size() == std::size_t{1000} * 32,
+         "the plain list is " + std::to_string(bytes.size()) + " bytes");
   for (const std::string_view line : linesOf(bytes)) {
     expect(isPasswordOf(line, 30, defaultAlphabet()), "a plain line is not 30 digits and letters");
   }
@@ -339,7 +344,8 @@ void failedSave(const Paths& paths) {
   const std::wstring path = program.folder() + L"\\" + name;
   const std::string old = "the old batch\r\n";
   putFile(path, old);
-  expect(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY) != FALSE, "cannot protect the file");
+  expect(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY) != FALSE,
+         "cannot protect the file");
   NewWindowWatch watch(program);
   ClockWitness clock;
   const SaveDialog dialog = startRun(program, clock);
@@ -433,7 +439,8 @@ HWND aboutTextBox(HWND about) {
 void expectAboutText(HWND about) {
   const HWND box = aboutTextBox(about);
   expect(windowText(box) == wide(aboutText()), "the about text is not the usage notes");
-  expect(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0) == 0, "the notes do not show from the first line");
+  expect(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0) == 0,
+         "the notes do not show from the first line");
   expect(IsWindowEnabled(box) == FALSE, "the text box is enabled");
   const auto style = static_cast<DWORD>(GetWindowLongW(box, GWL_STYLE));
   expect((style & (ES_READONLY | ES_MULTILINE)) == (ES_READONLY | ES_MULTILINE) &&
@@ -502,7 +509,8 @@ void doubleClicks(const Paths& paths) {
   const std::wstring folderName = program.folder().substr(program.folder().rfind(L'\\') + 1);
   const HWND folderWindow = waitForViewer(watch, folderName);
   expect(folderWindow != nullptr,
-         "a double-click on the free area did not open the folder; new windows:" + newWindowTitles(watch));
+         "a double-click on the free area did not open the folder; new windows:" +
+             newWindowTitles(watch));
   watch.closeNewWindows();
   closeAndExpectExitCode0(program);
 }
@@ -515,10 +523,7 @@ void countBoxTyping(const Paths& paths) {
     std::wstring shown;
   };
   const Case cases[] = {
-      {L"a+. x", L""},
-      {L"12345678", L"1234567"},
-      {L"1-2", L"1-2"},
-      {L"--", L"--"},
+      {L"a+. x", L""}, {L"12345678", L"1234567"}, {L"1-2", L"1-2"}, {L"--", L"--"},
       {L"9\b", L""},  // backspace still works
   };
   for (const Case& c : cases) {
@@ -579,7 +584,7 @@ void nestedRuns(const Paths& paths) {
   }
   waitForStatus(program, report_texts::gbk::kStatusAgain);
   for (const std::wstring name : {L"inner.txt", L"outer.txt"}) {
-    expect(fileBytes(program.folder() + L"\\" + name).size() == 1000 * 32,
+    expect(fileBytes(program.folder() + L"\\" + name).size() == std::size_t{1000} * 32,
            narrow(name) + " is not the plain list: the run read its choices too early");
     expect(waitForViewer(watch, name) != nullptr, narrow(name) + " was not opened");
   }
@@ -628,26 +633,36 @@ void highDpi(const Paths& paths) {
   RECT area{};
   GetWindowRect(program.control(button.id), &area);
   MapWindowPoints(nullptr, program.mainWindow(), reinterpret_cast<POINT*>(&area), 2);
-  expect(area.left == scaled(button.rect.left) && area.right - area.left == scaled(button.rect.width),
-         "按钮3 is not scaled with the window");
+  expect(
+      area.left == scaled(button.rect.left) && area.right - area.left == scaled(button.rect.width),
+      "按钮3 is not scaled with the window");
   pause(500ms);
   saveScreenshot(program.mainWindow(), paths.artifacts + L"\\main-window-144dpi.bmp");
   closeAndExpectExitCode0(program);
 }
 
 constexpr std::array kScenarios{
-    Scenario{"initial_state", &initialState},  Scenario{"default_run", &defaultRun},
-    Scenario{"plain_form", &plainForm},        Scenario{"cancelled_dialog", &cancelledDialog},
-    Scenario{"replace_existing", &replaceExisting}, Scenario{"failed_save", &failedSave},
-    Scenario{"keyboard", &keyboard},           Scenario{"close_box", &closeBox},
-    Scenario{"end_button", &endButton},        Scenario{"about_window", &aboutWindow},
-    Scenario{"double_clicks", &doubleClicks},  Scenario{"count_box_typing", &countBoxTyping},
-    Scenario{"closed_during_pause", &closedDuringPause}, Scenario{"nested_runs", &nestedRuns},
+    Scenario{"initial_state", &initialState},
+    Scenario{"default_run", &defaultRun},
+    Scenario{"plain_form", &plainForm},
+    Scenario{"cancelled_dialog", &cancelledDialog},
+    Scenario{"replace_existing", &replaceExisting},
+    Scenario{"failed_save", &failedSave},
+    Scenario{"keyboard", &keyboard},
+    Scenario{"close_box", &closeBox},
+    Scenario{"end_button", &endButton},
+    Scenario{"about_window", &aboutWindow},
+    Scenario{"double_clicks", &doubleClicks},
+    Scenario{"count_box_typing", &countBoxTyping},
+    Scenario{"closed_during_pause", &closedDuringPause},
+    Scenario{"nested_runs", &nestedRuns},
     Scenario{"high_dpi", &highDpi},
 };
 
 }  // namespace
 
-std::span<const Scenario> scenarios() { return kScenarios; }
+std::span<const Scenario> scenarios() {
+  return kScenarios;
+}
 
 }  // namespace qinghe::win32::e2e
