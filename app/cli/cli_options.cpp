@@ -10,13 +10,13 @@ namespace {
 constexpr std::string_view kProgram = "qinghe-keygen-cli";
 constexpr std::int32_t kDefaultKindIndex = 3;  // 数字+字母
 
-struct OptionSpec {
+struct KnownOption {
   std::string_view longName;
   char shortName;  // 0 when there is none
   bool takesValue;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"length", 'l', true}, {"count", 'n', true},  {"kind", 'k', true},
     {"plain", 'p', false}, {"output", 'o', true}, {"encoding", 0, true},
     {"quiet", 'q', false}, {"help", 'h', false},  {"version", 'V', false},
@@ -63,17 +63,17 @@ std::string asciiLower(std::string_view text) {
   return lower;
 }
 
-std::optional<UsageError> applyValue(CliOptions& options, const OptionSpec& spec,
+std::optional<UsageError> applyValue(CliOptions& options, const KnownOption& which,
                                      std::string_view shownName, std::string_view value) {
-  if (spec.longName == "length" || spec.longName == "count") {
+  if (which.longName == "length" || which.longName == "count") {
     bool outOfRange = false;
     const auto number = parseWholeNumber(value, outOfRange);
     if (!number) {
       return error("选项 " + std::string(shownName) + " 的取值 " + quoted(value) +
                    (outOfRange ? " 超出范围（0 到 2147483647）" : " 不是整数"));
     }
-    (spec.longName == "length" ? options.length : options.count) = *number;
-  } else if (spec.longName == "kind") {
+    (which.longName == "length" ? options.length : options.count) = *number;
+  } else if (which.longName == "kind") {
     options.kind = findKindByName(value);
     if (options.kind == nullptr) {
       return error("选项 " + std::string(shownName) + " 的取值 " + quoted(value) +
@@ -81,12 +81,12 @@ std::optional<UsageError> applyValue(CliOptions& options, const OptionSpec& spec
                    "数字+符号、字母+符号，或 digits、letters、symbols、digits+letters、"
                    "digits+letters+symbols、digits+symbols、letters+symbols");
     }
-  } else if (spec.longName == "output") {
+  } else if (which.longName == "output") {
     if (value.empty()) {
       return error("选项 " + std::string(shownName) + " 的取值为空，应为文件路径");
     }
     options.output = std::string(value);
-  } else if (spec.longName == "encoding") {
+  } else if (which.longName == "encoding") {
     const std::string lower = asciiLower(value);
     if (lower == "gbk" || lower == "cp936") {
       options.encoding = TextEncoding::gbk;
@@ -101,41 +101,41 @@ std::optional<UsageError> applyValue(CliOptions& options, const OptionSpec& spec
 }
 
 // The value written on to the option ("--count=5", "-n5"), else the next argument.
-std::optional<UsageError> takeValue(CliOptions& options, const OptionSpec& spec,
+std::optional<UsageError> takeValue(CliOptions& options, const KnownOption& which,
                                     const std::string& shown,
                                     std::optional<std::string_view> written,
                                     std::span<const std::string_view> args, std::size_t& i) {
   if (!written && i + 1 >= args.size()) {
     return error("选项 " + shown + " 缺少取值");
   }
-  return applyValue(options, spec, shown, written ? *written : args[++i]);
+  return applyValue(options, which, shown, written ? *written : args[++i]);
 }
 
-void applyFlag(CliOptions& options, const OptionSpec& spec) {
-  if (spec.longName == "plain") {
+void applyFlag(CliOptions& options, const KnownOption& which) {
+  if (which.longName == "plain") {
     options.plain = true;
-  } else if (spec.longName == "quiet") {
+  } else if (which.longName == "quiet") {
     options.quiet = true;
-  } else if (spec.longName == "help") {
+  } else if (which.longName == "help") {
     options.action = Action::help;
-  } else if (spec.longName == "version" && options.action != Action::help) {
+  } else if (which.longName == "version" && options.action != Action::help) {
     options.action = Action::version;
   }
 }
 
-const OptionSpec* findLong(std::string_view name) {
-  for (const auto& spec : kOptions) {
-    if (spec.longName == name) {
-      return &spec;
+const KnownOption* findLong(std::string_view name) {
+  for (const auto& which : kOptions) {
+    if (which.longName == name) {
+      return &which;
     }
   }
   return nullptr;
 }
 
-const OptionSpec* findShort(char name) {
-  for (const auto& spec : kOptions) {
-    if (spec.shortName != 0 && spec.shortName == name) {
-      return &spec;
+const KnownOption* findShort(char name) {
+  for (const auto& which : kOptions) {
+    if (which.shortName != 0 && which.shortName == name) {
+      return &which;
     }
   }
   return nullptr;
@@ -162,39 +162,39 @@ std::variant<CliOptions, UsageError> parseCliOptions(std::span<const std::string
       const std::size_t equals = arg.find('=');
       const std::string_view name =
           arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
-      const OptionSpec* spec = findLong(name);
-      if (spec == nullptr) {
+      const KnownOption* which = findLong(name);
+      if (which == nullptr) {
         return error("未知选项 " + quoted(arg));
       }
-      const std::string shown = "--" + std::string(spec->longName);
-      if (!spec->takesValue) {
+      const std::string shown = "--" + std::string(which->longName);
+      if (!which->takesValue) {
         if (equals != std::string_view::npos) {
           return error("选项 " + shown + " 不带取值");
         }
-        applyFlag(options, *spec);
+        applyFlag(options, *which);
         continue;
       }
       const auto written = equals == std::string_view::npos
                                ? std::nullopt
                                : std::optional<std::string_view>(arg.substr(equals + 1));
-      if (auto failure = takeValue(options, *spec, shown, written, args, i)) {
+      if (auto failure = takeValue(options, *which, shown, written, args, i)) {
         return *failure;
       }
     } else if (arg.size() > 1 && arg.front() == '-' && arg != "--") {
       // Short options: flags may be grouped ("-pq"); a value may follow directly ("-n5").
       for (std::size_t j = 1; j < arg.size(); ++j) {
-        const OptionSpec* spec = findShort(arg[j]);
-        if (spec == nullptr) {
+        const KnownOption* which = findShort(arg[j]);
+        if (which == nullptr) {
           return error("未知选项 " + quoted(std::string("-") + arg[j]));
         }
         const std::string shown = std::string("-") + arg[j];
-        if (!spec->takesValue) {
-          applyFlag(options, *spec);
+        if (!which->takesValue) {
+          applyFlag(options, *which);
           continue;
         }
         const auto written =
             j + 1 < arg.size() ? std::optional<std::string_view>(arg.substr(j + 1)) : std::nullopt;
-        if (auto failure = takeValue(options, *spec, shown, written, args, i)) {
+        if (auto failure = takeValue(options, *which, shown, written, args, i)) {
           return *failure;
         }
         break;
