@@ -57,11 +57,11 @@ bool AboutWindow::create(HINSTANCE instance, HICON icon) {
   if (!registerWindowClass(instance, icon)) {
     return false;
   }
-  const WindowSpec spec = aboutWindowSpec();
-  const int width = scale_.pixels(spec.outerWidth);
-  const int height = scale_.pixels(spec.outerHeight);
+  const WindowSpec frame = aboutWindowSpec();
+  const int width = scale_.pixels(frame.outerWidth);
+  const int height = scale_.pixels(frame.outerHeight);
   const POINT position = centredOnScreen(width, height);
-  CreateWindowExW(0, kWindowClass, wideFromGbk(spec.title).c_str(), kWindowStyle, position.x,
+  CreateWindowExW(0, kWindowClass, wideFromGbk(frame.title).c_str(), kWindowStyle, position.x,
                   position.y, width, height, nullptr, nullptr, instance, this);
   return hwnd_ != nullptr;
 }

@@ -101,12 +101,12 @@ bool MainWindow::create() {
   if (!registerWindowClass(instance_, icon_)) {
     return false;
   }
-  const WindowSpec spec = mainWindowSpec();
-  const int width = scale_.pixels(spec.outerWidth);
-  const int height = scale_.pixels(spec.outerHeight);
+  const WindowSpec frame = mainWindowSpec();
+  const int width = scale_.pixels(frame.outerWidth);
+  const int height = scale_.pixels(frame.outerHeight);
   const POINT position = centredOnScreen(width, height);
   // Created hidden: the user sees it only after the default items are selected.
-  CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, wideFromGbk(spec.title).c_str(), kWindowStyle,
+  CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, wideFromGbk(frame.title).c_str(), kWindowStyle,
                   position.x, position.y, width, height, nullptr, nullptr, instance_, this);
   if (hwnd_ == nullptr) {
     return false;
@@ -119,32 +119,32 @@ bool MainWindow::create() {
 
 bool MainWindow::createControls() {
   bool previousWasRadio = false;
-  for (const ControlSpec& spec : mainWindowControls()) {
-    const ControlClass kind = controlClass(spec.kind);
+  for (const ControlSpec& entry : mainWindowControls()) {
+    const ControlClass kind = controlClass(entry.kind);
     DWORD style = kind.style;
     // Each control that takes the focus starts a group of its own, except that the two radio
     // buttons form one group, so that checking one unchecks the other.
-    const bool isRadio = spec.kind == ControlKind::radioButton;
-    if (spec.takesFocus && !(isRadio && previousWasRadio)) {
+    const bool isRadio = entry.kind == ControlKind::radioButton;
+    if (entry.takesFocus && !(isRadio && previousWasRadio)) {
       style |= WS_GROUP;
     }
     previousWasRadio = isRadio;
-    Rect area = scale_.rect(spec.rect);
-    if (spec.kind == ControlKind::dropDownList) {
+    Rect area = scale_.rect(entry.rect);
+    if (entry.kind == ControlKind::dropDownList) {
       area.height = scale_.pixels(kDroppedListHeight);  // the box with its list dropped down
     }
     HWND window =
-        CreateWindowExW(kind.extendedStyle, kind.className, wideFromGbk(spec.text).c_str(), style,
+        CreateWindowExW(kind.extendedStyle, kind.className, wideFromGbk(entry.text).c_str(), style,
                         area.left, area.top, area.width, area.height, hwnd_,
-                        fromMessageValue<HMENU>(static_cast<INT_PTR>(controlDialogId(spec.id))),
+                        fromMessageValue<HMENU>(static_cast<INT_PTR>(controlDialogId(entry.id))),
                         instance_, nullptr);
     if (window == nullptr) {
       return false;
     }
-    controls_.at(static_cast<std::size_t>(spec.id)) = window;
+    controls_.at(static_cast<std::size_t>(entry.id)) = window;
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
-    if (spec.kind == ControlKind::dropDownList) {
-      for (const std::string_view item : itemsOf(spec.id)) {
+    if (entry.kind == ControlKind::dropDownList) {
+      for (const std::string_view item : itemsOf(entry.id)) {
         SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideFromGbk(item).c_str()));
       }
       const LRESULT itemHeight = SendMessageW(window, CB_GETITEMHEIGHT, 0, 0);
@@ -152,7 +152,7 @@ bool MainWindow::createControls() {
         SendMessageW(window, CB_SETITEMHEIGHT, 0, itemHeight + kListItemExtraHeight);
       }
       SendMessageW(window, CB_SETCURSEL, 0, 0);
-    } else if (spec.kind == ControlKind::countBox) {
+    } else if (entry.kind == ControlKind::countBox) {
       makeCountBox(window);
     }
   }

@@ -236,15 +236,15 @@ void initialState(const Paths& paths) {
   expect(
       (style & WS_SYSMENU) != 0 && (style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0,
       "the window can be resized, minimized or maximized");
-  for (const ControlSpec& spec : mainWindowControls()) {
+  for (const ControlSpec& entry : mainWindowControls()) {
     RECT area{};
-    GetWindowRect(program.control(spec.id), &area);
+    GetWindowRect(program.control(entry.id), &area);
     MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&area), 2);
-    const bool heightFixed = spec.kind != ControlKind::dropDownList;
-    expect(area.left == spec.rect.left && area.top == spec.rect.top &&
-               area.right - area.left == spec.rect.width &&
-               (!heightFixed || area.bottom - area.top == spec.rect.height),
-           std::string(spec.name) + " is not where the layout puts it");
+    const bool heightFixed = entry.kind != ControlKind::dropDownList;
+    expect(area.left == entry.rect.left && area.top == entry.rect.top &&
+               area.right - area.left == entry.rect.width &&
+               (!heightFixed || area.bottom - area.top == entry.rect.height),
+           std::string(entry.name) + " is not where the layout puts it");
   }
   expect((GetWindowLongW(program.control(ControlId::按钮1), GWL_STYLE) & BS_DEFPUSHBUTTON) == 0,
          "按钮1 is a default button");
@@ -525,14 +525,14 @@ void doubleClicks(const Paths& paths) {
 
   // A label keeps its clicks: one that let them through (HTTRANSPARENT) would hand its
   // double-click to the window.
-  for (const ControlSpec& spec : mainWindowControls()) {
-    if (spec.kind == ControlKind::label || spec.kind == ControlKind::statusLabel) {
+  for (const ControlSpec& entry : mainWindowControls()) {
+    if (entry.kind == ControlKind::label || entry.kind == ControlKind::statusLabel) {
       const POINT inside = screenPointOf(
           program.mainWindow(),
-          {spec.rect.left + spec.rect.width / 2, spec.rect.top + spec.rect.height / 2});
-      expect(SendMessageW(program.control(spec.id), WM_NCHITTEST, 0,
+          {entry.rect.left + entry.rect.width / 2, entry.rect.top + entry.rect.height / 2});
+      expect(SendMessageW(program.control(entry.id), WM_NCHITTEST, 0,
                           MAKELPARAM(inside.x, inside.y)) == HTCLIENT,
-             std::string(spec.name) + " lets its clicks through to the window");
+             std::string(entry.name) + " lets its clicks through to the window");
     }
   }
   // And a real double-click on 标签1, with input shown to arrive just before, opens nothing.
