@@ -117,6 +117,11 @@ void writeStandardError(std::string_view text) {
 std::optional<WriteFailure> writeFileAtomically(const std::string& path, std::string_view bytes,
                                                 const ByteProgress& progress) {
   const std::wstring target = widen(path);
+  // Windows will not move a file over a read-only one (Wine will): refuse before writing.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return WriteFailure{path, systemReason(ERROR_ACCESS_DENIED)};
+  }
   std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId());
   const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
