@@ -1,8 +1,6 @@
 #include "generation/random_source.h"
 
 #include <algorithm>
-#include <array>
-#include <iterator>
 #include <limits>
 
 namespace qinghe {
@@ -99,10 +97,9 @@ void SecureRandomSource::fillFromCharacters(std::string_view characters, std::sp
       tableCharacters_.size() != characters.size()) {
     prepareCharacterTable(characters);
   }
-  // Local copies: stores through a char pointer could alias the members, which would make the
+  // Locals: stores through a char pointer could alias the members, which would make the
   // compiler reload them for every byte.
-  std::array<std::int16_t, 256> table{};
-  std::copy(std::begin(characterTable_), std::end(characterTable_), table.begin());
+  const std::int16_t* const table = characterTable_;
   char* const target = out.data();
   const std::size_t wanted = out.size();
   std::size_t filled = 0;
