@@ -15,22 +15,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kTextBoxStyle = WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_LEFT | ES_MULTILINE |
                                 ES_AUTOVSCROLL | ES_WANTRETURN | ES_READONLY;
 
-bool registerWindowClass(HINSTANCE instance, HICON icon) {
-  WNDCLASSEXW windowClass{};
-  if (GetClassInfoExW(instance, kWindowClass, &windowClass) != FALSE) {
-    return true;
-  }
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &windowProcedure<AboutWindow>;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = icon;
-  windowClass.hIconSm = icon;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kWindowClass;
-  return RegisterClassExW(&windowClass) != 0;
-}
-
 BOOL CALLBACK collectWindow(HWND window, LPARAM collected) {
   fromMessageValue<std::vector<HWND>*>(collected)->push_back(window);
   return TRUE;
@@ -54,7 +38,7 @@ AboutWindow::~AboutWindow() {
 }
 
 bool AboutWindow::create(HINSTANCE instance, HICON icon) {
-  if (!registerWindowClass(instance, icon)) {
+  if (!registerWindowClass<AboutWindow>(instance, icon, kWindowClass, 0)) {
     return false;
   }
   const WindowSpec frame = aboutWindowSpec();

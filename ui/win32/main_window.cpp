@@ -60,24 +60,6 @@ std::span<const std::string_view> itemsOf(ControlId id) {
   return id == ControlId::组合框1 ? lengthItems() : kindItems();
 }
 
-bool registerWindowClass(HINSTANCE instance, HICON icon) {
-  WNDCLASSEXW windowClass{};
-  if (GetClassInfoExW(instance, kWindowClass, &windowClass) != FALSE) {
-    return true;
-  }
-  windowClass.cbSize = sizeof(windowClass);
-  // CS_DBLCLKS: a double-click on the free area opens the program's folder.
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = &windowProcedure<MainWindow>;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = icon;
-  windowClass.hIconSm = icon;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kWindowClass;
-  return RegisterClassExW(&windowClass) != 0;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, HICON icon, std::wstring programDirectory,
@@ -98,7 +80,8 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::create() {
-  if (!registerWindowClass(instance_, icon_)) {
+  // CS_DBLCLKS: a double-click on the free area opens the program's folder.
+  if (!registerWindowClass<MainWindow>(instance_, icon_, kWindowClass, CS_DBLCLKS)) {
     return false;
   }
   const WindowSpec frame = mainWindowSpec();

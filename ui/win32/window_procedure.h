@@ -25,4 +25,24 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   return window->handleMessage(hwnd, message, wParam, lParam);
 }
 
+// Registers the class of Window once: its window procedure, the icon, the arrow cursor and the
+// button-face background.
+template <class Window>
+bool registerWindowClass(HINSTANCE instance, HICON icon, const wchar_t* className, UINT style) {
+  WNDCLASSEXW windowClass{};
+  if (GetClassInfoExW(instance, className, &windowClass) != FALSE) {
+    return true;
+  }
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = style;
+  windowClass.lpfnWndProc = &windowProcedure<Window>;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = icon;
+  windowClass.hIconSm = icon;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = className;
+  return RegisterClassExW(&windowClass) != 0;
+}
+
 }  // namespace qinghe::win32
