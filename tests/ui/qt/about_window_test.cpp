@@ -13,6 +13,18 @@
 namespace qinghe::test {
 namespace {
 
+// The modal as the about window; anything else fails the test and is closed so the run goes on.
+AboutWindow* asAboutWindow(QWidget* modal) {
+  auto* about = dynamic_cast<AboutWindow*>(modal);
+  if (about == nullptr) {
+    ADD_FAILURE() << "expected the about window";
+    if (modal != nullptr) {
+      modal->close();
+    }
+  }
+  return about;
+}
+
 class AboutWindowTest : public MainWindowTest {
  protected:
   // A click as the window system delivers it, which modality can hold back.
@@ -26,12 +38,8 @@ TEST_F(AboutWindowTest, BlocksTheMainWindowUntilClosed) {
   bool checked = false;
   const int answered =
       answerModals({[&](QWidget* modal) {
-                     auto* about = dynamic_cast<AboutWindow*>(modal);
+                     AboutWindow* about = asAboutWindow(modal);
                      if (about == nullptr) {
-                       ADD_FAILURE() << "expected the about window";
-                       if (modal != nullptr) {
-                         modal->close();
-                       }
                        return;
                      }
                      clickGenerateThroughTheWindowSystem();
@@ -52,12 +60,8 @@ TEST_F(AboutWindowTest, ShowsTheNotesInADisabledReadOnlyBoxFromTheFirstLine) {
   for (int opening = 1; opening <= 2; ++opening) {
     const int answered = answerModals(
         {[&](QWidget* modal) {
-          auto* about = dynamic_cast<AboutWindow*>(modal);
+          AboutWindow* about = asAboutWindow(modal);
           if (about == nullptr) {
-            ADD_FAILURE() << "expected the about window";
-            if (modal != nullptr) {
-              modal->close();
-            }
             return;
           }
           const QTextEdit* box = about->textBox();
